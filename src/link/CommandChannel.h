@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+namespace zor {
+
+class BusAdapter;
+class Captions;
+class CommandLog;
+class OperatorMessages;
+class SerialLine;
+struct LinkState;
+
+// Carries command lines and queries to the generator over the serial port or
+// the IEEE-488 bus, whichever LinkState names. Answers are read by polling
+// once after a fixed pause; nothing is received in the background.
+class CommandChannel {
+public:
+    CommandChannel(LinkState& state, SerialLine& serial, BusAdapter& bus, CommandLog& log,
+                   const Captions& captions, OperatorMessages& messages);
+
+    // Serial: only out of demo mode, LF-terminated after clearing both
+    // buffers. Bus: written unchanged with ibwrt to the generator.
+    void Befehl_Senden(const QString& line);
+    // Asks the coder for `auswahl`; `text` only names the question in the log.
+    QString Q7_Abfrage(const QString& text, const QString& auswahl);
+    // Asks the generator for its header `auswahl` ("FREQ" -> "FREQ?").
+    QString ZOR_Abfrage(const QString& text, const QString& auswahl);
+
+    // The opening step of the instrument initialisation: opens and clears the
+    // bus device, or opens the serial port and sends one carriage return.
+    // False when the bus clear failed (the operator has seen the report).
+    bool openInterface();
+    // Returns the instrument to local operation and the program to demo mode.
+    void goToLocal();
+
+    LinkState& state() { return state_; }
+    SerialLine& serial() { return serial_; }
+    BusAdapter& bus() { return bus_; }
+    const CommandLog& log() const { return log_; }
+
+private:
+    LinkState& state_;
+    SerialLine& serial_;
+    BusAdapter& bus_;
+    CommandLog& log_;
+    const Captions& captions_;
+    OperatorMessages& messages_;
+};
+
+// Busy-waits `ms` milliseconds on a monotonic clock, processing no events.
+void Warten(short ms);
+
+} // namespace zor

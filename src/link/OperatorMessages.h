@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace zor {
+
+// What the link layer needs from the operator, without any widget code: the
+// main window implements it with message boxes, tests answer it directly.
+class OperatorMessages {
+public:
+    virtual ~OperatorMessages() = default;
+
+    // A message box with an exclamation icon and an OK button.
+    virtual void warn(const QString& title, const QString& text) = 0;
+    // A message box with a critical-error icon and an OK button.
+    virtual void critical(const QString& title, const QString& text) = 0;
+    // A message box with a critical-error icon and Yes/No; true for Yes.
+    virtual bool askCritical(const QString& title, const QString& text) = 0;
+    // Ends the program at once, without touching instrument or files.
+    virtual void quitProgram() = 0;
+    // Lets pending window events run once.
+    virtual void processPendingEvents() = 0;
+};
+
+} // namespace zor

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace zor {
+
+// Windows-1252 ("ANSI") conversion, used for the settings files and the wire.
+// Characters outside the code page become "?" as the Windows conversion does.
+QByteArray toAnsi(const QString& text);
+QString fromAnsi(const QByteArray& bytes);
+
+} // namespace zor

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace zor {
+
+// Names of the files in the data folder, spelled as the program writes them.
+inline constexpr auto kGeneralFile = "RDS_Allg.INI";
+inline constexpr auto kDataSetFile = "Datenset1.INI";
+inline constexpr auto kSerialFile = "Rs232.ini";
+inline constexpr auto kLanguageFile = "Sprachen.ini";
+inline constexpr auto kLogFile = "RDS_Log.txt";
+inline constexpr auto kEventFile = "Event.txt";
+inline constexpr auto kLocationFile = "Location.txt";
+
+// The data folder and the paths of its files.
+class DataFolder {
+public:
+    explicit DataFolder(QString folder);
+
+    // "Daten" beside the program file.
+    static DataFolder besideProgram(const QString& programFolder);
+
+    const QString& path() const { return folder_; }
+    QString file(const QString& name) const;
+
+private:
+    QString folder_;
+};
+
+} // namespace zor

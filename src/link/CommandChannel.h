@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SerialSettings.h"
+
 #include <QString>
 
 namespace zor {
@@ -14,6 +16,10 @@ struct LinkState;
 // Carries command lines and queries to the generator over the serial port or
 // the IEEE-488 bus, whichever LinkState names. Answers are read by polling
 // once after a fixed pause; nothing is received in the background.
+//
+// A serial port that cannot be opened or goes away during the run is closed
+// and reported once ("Kommunikationsparameter"); commands for a closed port
+// are dropped without further messages until the port opens again.
 class CommandChannel {
 public:
     CommandChannel(LinkState& state, SerialLine& serial, BusAdapter& bus, CommandLog& log,
@@ -34,18 +40,33 @@ public:
     // Returns the instrument to local operation and the program to demo mode.
     void goToLocal();
 
+    // The current serial settings. Their file path is the data folder's
+    // "Rs232.ini"; set it before the first use.
+    SerialSettings& serialSettings() { return serialSettings_; }
+    // Reads the serial settings file and applies it to the serial port (the
+    // serial interface's part of switching interfaces).
+    void loadSerialSettings();
+
     LinkState& state() { return state_; }
     SerialLine& serial() { return serial_; }
     BusAdapter& bus() { return bus_; }
     const CommandLog& log() const { return log_; }
 
 private:
+    bool sendSerial(const QByteArray& bytes);
+    QByteArray readSerial();
+    void openSerial();
+    void reportSerialFailure();
+    QString noValue(const QString& auswahl) const;
+
     LinkState& state_;
     SerialLine& serial_;
     BusAdapter& bus_;
     CommandLog& log_;
     const Captions& captions_;
     OperatorMessages& messages_;
+    SerialSettings serialSettings_;
+    bool serialFailureReported_ = false;
 };
 
 // Busy-waits `ms` milliseconds on a monotonic clock, processing no events.

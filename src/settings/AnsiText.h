@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace zor {
 
@@ -9,5 +10,8 @@ namespace zor {
 // Characters outside the code page become "?" as the Windows conversion does.
 QByteArray toAnsi(const QString& text);
 QString fromAnsi(const QByteArray& bytes);
+
+// True when every character of the text has a byte in Windows-1252.
+bool isAnsiText(QStringView text);
 
 } // namespace zor

@@ -28,4 +28,10 @@ private:
     QString folder_;
 };
 
+// The path of the file `path` names. The file names of the data folder are
+// spelled with varying letter case, so when the exact spelling does not exist
+// the folder is searched for a file whose name differs only in case (the first
+// in name order when there are several); `path` itself when none exists.
+QString fileIgnoringCase(const QString& path);
+
 } // namespace zor

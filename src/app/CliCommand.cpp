@@ -1,0 +1,237 @@
+#include "app/CliCommand.h"
+
+#include "app/ConsoleMessages.h"
+#include "app/InstrumentLink.h"
+#include "app/StoredValue.h"
+#include "link/LinkState.h"
+#include "settings/Captions.h"
+#include "settings/IniFile.h"
+#include "settings/TextTable.h"
+#include "translate/CommandTable.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace zor {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+constexpr int kNoReply = 145;
+constexpr int kNoValueWord = 143;
+
+void printErr(const QString& text) { std::fprintf(stderr, "zor-rds-cli: %s\n", qUtf8Printable(text)); }
+void printOut(const QString& text) { std::printf("%s\n", qUtf8Printable(text)); }
+
+int usageError(const QString& text)
+{
+    printErr(text);
+    printErr(QStringLiteral("see 'zor-rds-cli --help'"));
+    return kUsage;
+}
+
+// Everything a command needs from the data folder: the link state, the
+// messages of the stored language, and the assembled link.
+class Session {
+public:
+    explicit Session(const DataFolder& folder)
+        : folder_(folder),
+          link_(folder, state_, captions_, messages_, [this] { return inputs(); })
+    {
+        readLinkState(folder, state_);
+        const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
+                                           folder.file(QString::fromLatin1(kGeneralFile)));
+        loadTextTable(folder.file(QString::fromLatin1(kLanguageFile)), language, captions_);
+    }
+
+    // Opens the interface as the window's initialisation does and leaves
+    // demo mode. False, with the reason on stderr, when that failed.
+    bool connect()
+    {
+        if (state_.serial())
+            link_.channel().loadSerialSettings();
+        if (!link_.channel().openInterface())
+            return false;
+        if (state_.serial() && !link_.serialPort().isOpen()) {
+            if (!messages_.reported())
+                printErr(QStringLiteral("serial port %1 cannot be opened")
+                             .arg(link_.serialPort().deviceName()));
+            return false;
+        }
+        state_.demoFlag = QStringLiteral("nodemo");
+        return true;
+    }
+
+    bool failed()
+    {
+        return messages_.reported() || (!state_.serial() && link_.bus().failed());
+    }
+
+    InstrumentLink& link() { return link_; }
+    LinkState& state() { return state_; }
+    const Captions& captions() const { return captions_; }
+
+private:
+    TranslatorInputs inputs() const
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QString eonPi = Ini_Lesen(QStringLiteral("RDS"), QStringLiteral("EON_PI"),
+                                        folder_.file(QString::fromLatin1(kDataSetFile)));
+        return {eonPi, now.toString(QStringLiteral("hh:mm:ss")), now};
+    }
+
+    DataFolder folder_;
+    LinkState state_;
+    Captions captions_;
+    ConsoleMessages messages_;
+    InstrumentLink link_;
+};
+
+int send(const DataFolder& folder, const QStringList& args)
+{
+    if (args.isEmpty() || args.size() > 2)
+        return usageError(QStringLiteral("send takes a parameter key and an optional value"));
+    const QString& key = args[0];
+    QString probe;
+    if (!commandLine(key, probe, {}))
+        return usageError(QStringLiteral("unknown parameter key '%1'").arg(key));
+
+    QString value;
+    if (args.size() == 2) {
+        value = args[1];
+    } else if (const auto stored = storedValue(folder, key)) {
+        value = *stored;
+    } else {
+        return usageError(QStringLiteral("no value is stored for '%1': give one").arg(key));
+    }
+
+    Session session(folder);
+    if (!session.connect())
+        return kFailed;
+    session.link().translator().Parameter_Senden(key, value, session.state().generatorDescriptor);
+    if (session.failed()) {
+        printErr(QStringLiteral("sending '%1' failed").arg(key));
+        return kFailed;
+    }
+    return kDone;
+}
+
+int query(const DataFolder& folder, const QStringList& args)
+{
+    if (args.size() != 2)
+        return usageError(QStringLiteral("query takes 'coder KEY' or 'generator HEADER'"));
+    const bool coder = args[0] == QLatin1String("coder");
+    if (!coder && args[0] != QLatin1String("generator"))
+        return usageError(QStringLiteral("query asks the 'coder' or the 'generator', not '%1'")
+                              .arg(args[0]));
+
+    Session session(folder);
+    if (!session.connect())
+        return kFailed;
+    const QString& key = args[1];
+    CommandChannel& channel = session.link().channel();
+    QString answer = coder ? channel.Q7_Abfrage(key + QLatin1Char('?'), key)
+                           : channel.ZOR_Abfrage(key + QLatin1Char('?'), key);
+    while (answer.endsWith(QLatin1Char('\n')) || answer.endsWith(QLatin1Char('\r')))
+        answer.chop(1);
+    printOut(answer);
+
+    const QString noValue = key + QLatin1Char(' ') + session.captions().text(kNoValueWord);
+    if (answer == noValue || answer == session.captions().text(kNoReply) || session.failed()) {
+        printErr(QStringLiteral("the instrument gave no value for '%1'").arg(key));
+        return kFailed;
+    }
+    return kDone;
+}
+
+int ini(const DataFolder& folder, const QStringList& args)
+{
+    const bool get = !args.isEmpty() && args[0] == QLatin1String("get");
+    const bool set = !args.isEmpty() && args[0] == QLatin1String("set");
+    if (!(get && args.size() == 4) && !(set && args.size() == 5))
+        return usageError(
+            QStringLiteral("ini takes 'get FILE SECTION KEY' or 'set FILE SECTION KEY VALUE'"));
+    const QString path = folder.file(args[1]);
+    if (get) {
+        printOut(Ini_Lesen(args[2], args[3], path));
+        return kDone;
+    }
+    if (!Ini_Schreiben(args[2], args[3], args[4], path)) {
+        printErr(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path)));
+        return kFailed;
+    }
+    return kDone;
+}
+
+} // namespace
+
+QString cliUsage()
+{
+    return QStringLiteral(
+        "Usage: zor-rds-cli [--data-dir DIR] COMMAND ...\n"
+        "\n"
+        "Remote control of the ZOR generator and its Q7 stereo/RDS coder from the\n"
+        "command line, over the interface and settings of the data folder.\n"
+        "\n"
+        "Commands:\n"
+        "  send KEY [VALUE]         open the interface as the window's initialisation\n"
+        "                           does, send one parameter (e.g. send PS \"RADIO 1\");\n"
+        "                           without VALUE the value stored in the data folder\n"
+        "  query coder KEY          ask the coder for KEY (e.g. PS, PI, MPX-DEV) and\n"
+        "                           print the answer\n"
+        "  query generator HEADER   ask the generator (e.g. FREQ, POW)\n"
+        "  ini get FILE SECTION KEY          print a value of a settings file\n"
+        "  ini set FILE SECTION KEY VALUE    write a value of a settings file\n"
+        "\n"
+        "Options:\n"
+        "  --data-dir DIR   the data folder (default: \"Daten\" beside the program)\n"
+        "  -h, --help       show this text\n"
+        "\n"
+        "Exit status: 0 done, 1 the instrument, the interface or a file failed,\n"
+        "2 the command line was wrong. Messages go to standard error.\n");
+}
+
+int runCli(const QStringList& arguments, const QString& programFolder)
+{
+    QStringList args = arguments;
+    QString dataDir;
+    while (!args.isEmpty() && args[0].startsWith(QLatin1Char('-'))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("-h") || option == QLatin1String("--help")) {
+            std::printf("%s", qUtf8Printable(cliUsage()));
+            return kDone;
+        }
+        if (option == QLatin1String("--data-dir") && !args.isEmpty())
+            dataDir = args.takeFirst();
+        else if (option.startsWith(QLatin1String("--data-dir=")))
+            dataDir = option.section(QLatin1Char('='), 1);
+        else
+            return usageError(QStringLiteral("unknown option '%1'").arg(option));
+    }
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+
+    const DataFolder folder = dataDir.isEmpty() ? DataFolder::besideProgram(programFolder)
+                                                : DataFolder(dataDir);
+    if (!QFileInfo(folder.path()).isDir()) {
+        printErr(QStringLiteral("the data folder %1 does not exist")
+                     .arg(QDir::toNativeSeparators(folder.path())));
+        return kFailed;
+    }
+
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("send"))
+        return send(folder, args);
+    if (command == QLatin1String("query"))
+        return query(folder, args);
+    if (command == QLatin1String("ini"))
+        return ini(folder, args);
+    return usageError(QStringLiteral("unknown command '%1'").arg(command));
+}
+
+} // namespace zor

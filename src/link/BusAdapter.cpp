@@ -1,0 +1,146 @@
+#include "BusAdapter.h"
+
+#include "BusStatusText.h"
+#include "GpibCodes.h"
+#include "GpibLibrary.h"
+#include "OperatorMessages.h"
+#include "ProgramTitle.h"
+#include "settings/AnsiText.h"
+#include "settings/Captions.h"
+
+#include <algorithm>
+
+namespace zor {
+
+namespace {
+
+constexpr int kRegistered = 0;
+constexpr int kAlreadyRegistered = 1;
+constexpr int kNotMultiThreaded = 2;
+constexpr int kCannotRegister = 3;
+
+const QString kCR = QStringLiteral("\r");
+
+} // namespace
+
+BusAdapter::BusAdapter(GpibLibrary& library, const Captions& captions, OperatorMessages& messages)
+    : library_(library), captions_(captions), messages_(messages) {}
+
+bool BusAdapter::failed() const {
+    return hasError(ibsta_);
+}
+
+std::int16_t BusAdapter::ibdev(int board, int pad, int sad, int tmo, int eot, int eos) {
+    if (!registerOnce())
+        return -1;
+    const int ud = library_.ibdev(board, pad, sad, tmo, eot, eos);
+    takeStatus();
+    return toInt16(ud);
+}
+
+void BusAdapter::ibclr(std::int16_t ud) {
+    if (!registerOnce())
+        return;
+    library_.ibclr(ud);
+    takeStatus();
+}
+
+void BusAdapter::ibwrt(std::int16_t ud, const QString& text) {
+    if (!registerOnce())
+        return;
+    const QByteArray bytes = toAnsi(text);
+    library_.ibwrt(ud, bytes.constData(), static_cast<long>(bytes.size()));
+    takeStatus();
+}
+
+void BusAdapter::ibrd(std::int16_t ud, QString& buffer) {
+    if (!registerOnce())
+        return;
+    QByteArray bytes(buffer.size(), ' ');
+    library_.ibrd(ud, bytes.data(), static_cast<long>(bytes.size()));
+    takeStatus();
+    const long delivered = std::clamp<long>(fullCount_, 0, static_cast<long>(bytes.size()));
+    buffer = overlayRead(buffer, bytes.left(delivered));
+}
+
+void BusAdapter::ibloc(std::int16_t ud) {
+    if (!registerOnce())
+        return;
+    library_.ibloc(ud);
+    takeStatus();
+}
+
+void BusAdapter::ibonl(std::int16_t ud, int v) {
+    if (!registerOnce())
+        return;
+    library_.ibonl(ud, v);
+    takeStatus();
+}
+
+void BusAdapter::takeStatus() {
+    const GpibLibrary::Status status = library_.status();
+    ibsta_ = toInt16(status.sta);
+    iberr_ = toInt16(status.err);
+    fullCount_ = status.count;
+    ibcnt_ = toInt16(status.count);
+}
+
+// Registers the status variables for this thread before the first bus call,
+// where the library needs it. A failure ends the program; should the end not
+// come at once, the bus call is not made and the status says ERR.
+bool BusAdapter::registerOnce() {
+    if (registered_)
+        return true;
+    if (!library_.needsRegistration()) {
+        registered_ = true;
+        return true;
+    }
+    int result = library_.registerThreadGlobals();
+    if (result == kAlreadyRegistered) {
+        library_.unregisterThreadGlobals();
+        result = library_.registerThreadGlobals();
+    }
+    if (result == kRegistered) {
+        registered_ = true;
+        return true;
+    }
+    QString text;
+    if (result == kNotMultiThreaded)
+        text = QStringLiteral("Operating System is not multi-threaded. Quitting the Program!");
+    else if (result == kCannotRegister)
+        text = QStringLiteral("Unable to register GPIB thread globals. Quitting the Program!");
+    else
+        text =
+            QStringLiteral("Unknown Error for Registering GPIB Globals!!! Quitting the Program!");
+    messages_.critical(QString::fromUtf8(kProgramTitle), text);
+    if (result == kNotMultiThreaded || result == kCannotRegister)
+        library_.unregisterThreadGlobals();
+    messages_.quitProgram();
+    ibsta_ = toInt16(gpib::ERR);
+    iberr_ = gpib::EDVR;
+    ibcnt_ = 0;
+    fullCount_ = 0;
+    return false;
+}
+
+void BusAdapter::deviceStatusMessage(const QString& message, const QString& device) {
+    const QString text = deviceStatusText(captions_.text(184), captions_.text(185), message, device,
+                                          ibsta_, iberr_, ibcnt_);
+    if (!messages_.askCritical(QString::fromUtf8(kProgramTitle), text))
+        messages_.quitProgram();
+}
+
+QString deviceStatusText(const QString& caption184, const QString& caption185,
+                         const QString& message, const QString& device, std::int16_t ibsta,
+                         std::int16_t iberr, std::int16_t ibcnt) {
+    return caption184 + kCR + QStringLiteral("Gerät: ") + device + kCR + message + kCR + kCR +
+           QStringLiteral("Status:") + statusWordText(ibsta) + errorText(ibsta, iberr) +
+           countText(ibcnt) + kCR + kCR + caption185;
+}
+
+QString overlayRead(const QString& buffer, const QByteArray& bytesRead) {
+    const QString read = fromAnsi(bytesRead.left(buffer.size())).left(buffer.size());
+    return read + buffer.mid(read.size());
+}
+
+} // namespace zor

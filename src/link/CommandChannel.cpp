@@ -1,0 +1,224 @@
+#include "CommandChannel.h"
+
+#include "BusAdapter.h"
+#include "CommandLog.h"
+#include "GpibCodes.h"
+#include "LinkState.h"
+#include "OperatorMessages.h"
+#include "QueryAnswer.h"
+#include "SerialLine.h"
+#include "settings/AnsiText.h"
+#include "settings/Captions.h"
+
+#include <chrono>
+
+namespace zor {
+
+namespace {
+
+const QString kSerialTitle = QStringLiteral("Kommunikationsparameter");
+const QString kGenerator = QStringLiteral("ZOR");
+const QString kCoderQuery = QStringLiteral(":STEREO:DIRECT? ");
+
+// Pauses before an answer is read, and around a serial command.
+constexpr short kCommandPauseMs = 1;
+constexpr short kCoderPauseMs = 250;
+constexpr short kGeneratorPauseMs = 100;
+constexpr short kBusPauseMs = 50;
+// Read buffers of the bus queries; a longer answer is cut.
+constexpr qsizetype kCoderBufferSize = 70;
+constexpr qsizetype kGeneratorBufferSize = 20;
+
+constexpr int kQueryFailed = 141;
+constexpr int kAnswerName = 142;
+constexpr int kNoValue = 143;
+constexpr int kNoAnswer = 145;
+
+const QByteArray kLineFeed = QByteArrayLiteral("\n");
+const QByteArray kQueryEnd = QByteArrayLiteral("\r\n");
+const QByteArray kWakeUp = QByteArrayLiteral("\r");
+
+} // namespace
+
+CommandChannel::CommandChannel(LinkState& state, SerialLine& serial, BusAdapter& bus,
+                               CommandLog& log, const Captions& captions,
+                               OperatorMessages& messages)
+    : state_(state), serial_(serial), bus_(bus), log_(log), captions_(captions),
+      messages_(messages) {}
+
+void CommandChannel::Befehl_Senden(const QString& line) {
+    if (!state_.serial()) {
+        bus_.ibwrt(state_.generatorDescriptor, line);
+        return;
+    }
+    if (state_.demoFlag != QLatin1String("nodemo"))
+        return;
+    messages_.processPendingEvents();
+    if (!serial_.isOpen())
+        return;
+    if (!serial_.discardBuffers()) {
+        reportSerialFailure();
+        return;
+    }
+    Warten(kCommandPauseMs);
+    sendSerial(toAnsi(line) + kLineFeed);
+    Warten(kCommandPauseMs);
+}
+
+QString CommandChannel::Q7_Abfrage(const QString& text, const QString& auswahl) {
+    const QString query = kCoderQuery + QLatin1Char('"') + auswahl + QLatin1Char('"');
+    QString answer;
+    if (state_.serial()) {
+        sendSerial(toAnsi(query) + kQueryEnd);
+        log_.Log_Schreiben(text, kCoderQuery, auswahl);
+        Warten(kCoderPauseMs);
+        const QString received = fromAnsi(readSerial());
+        if (received.isEmpty())
+            return captions_.text(kNoAnswer);
+        answer = coderAnswer(received);
+    } else {
+        bus_.ibwrt(state_.generatorDescriptor, query);
+        log_.Log_Schreiben(text, kCoderQuery, auswahl);
+        Warten(kBusPauseMs);
+        QString buffer(kCoderBufferSize, QLatin1Char(' '));
+        bus_.ibrd(state_.generatorDescriptor, buffer);
+        if (bus_.failed())
+            bus_.deviceStatusMessage(captions_.text(kQueryFailed), kGenerator);
+        else
+            answer = coderAnswer(buffer);
+    }
+    if (answer.isEmpty())
+        answer = noValue(auswahl);
+    log_.Log_Schreiben(captions_.text(kAnswerName), answer, QString());
+    return answer;
+}
+
+QString CommandChannel::ZOR_Abfrage(const QString& text, const QString& auswahl) {
+    const QString query = auswahl + QLatin1Char('?');
+    QString answer;
+    if (state_.serial()) {
+        sendSerial(toAnsi(query) + kQueryEnd);
+        log_.Log_Schreiben(text, QStringLiteral(" "), query);
+        Warten(kGeneratorPauseMs);
+        answer = fromAnsi(readSerial());
+    } else {
+        bus_.ibwrt(state_.generatorDescriptor, query);
+        log_.Log_Schreiben(text, QString(), auswahl);
+        Warten(kBusPauseMs);
+        QString buffer(kGeneratorBufferSize, QLatin1Char(' '));
+        bus_.ibrd(state_.generatorDescriptor, buffer);
+        if (bus_.failed())
+            bus_.deviceStatusMessage(captions_.text(kQueryFailed), kGenerator);
+        else
+            answer = generatorAnswer(buffer, bus_.fullCount());
+    }
+    if (answer.isEmpty())
+        answer = noValue(auswahl);
+    log_.Log_Schreiben(captions_.text(kAnswerName), answer, QString());
+    return answer;
+}
+
+bool CommandChannel::openInterface() {
+    if (state_.serial()) {
+        serialSettings_.readAddress();
+        serialSettings_.apply(serial_);
+        openSerial();
+        sendSerial(kWakeUp);
+        return true;
+    }
+    state_.generatorDescriptor =
+        bus_.ibdev(gpib::kBoard, state_.generatorAddress, gpib::kNoSecondaryAddress,
+                   gpib::kTimeout3s, gpib::kEndOnLastByte, gpib::kNoEndOfString);
+    if (state_.generatorDescriptor < 0)
+        bus_.deviceStatusMessage(QStringLiteral("INIT-Error"), kGenerator);
+    bus_.ibclr(state_.generatorDescriptor);
+    if (bus_.failed()) {
+        bus_.deviceStatusMessage(QStringLiteral("Clear-Error"), kGenerator);
+        return false;
+    }
+    return true;
+}
+
+void CommandChannel::goToLocal() {
+    if (state_.serial()) {
+        sendSerial(kWakeUp);
+        serial_.close();
+    } else {
+        bus_.ibloc(state_.generatorDescriptor);
+        bus_.ibonl(state_.generatorDescriptor, 0);
+        bus_.ibloc(state_.secondDescriptor);
+        bus_.ibonl(state_.secondDescriptor, 0);
+    }
+    state_.demoFlag = QStringLiteral("demo");
+}
+
+void CommandChannel::loadSerialSettings() {
+    serialSettings_.readAll();
+    serialSettings_.apply(serial_);
+}
+
+bool CommandChannel::sendSerial(const QByteArray& bytes) {
+    if (!serial_.isOpen())
+        return false;
+    if (serial_.write(bytes))
+        return true;
+    reportSerialFailure();
+    return false;
+}
+
+QByteArray CommandChannel::readSerial() {
+    if (!serial_.isOpen())
+        return {};
+    QByteArray bytes = serial_.readArrived();
+    if (!serial_.isOpen())
+        reportSerialFailure();
+    return bytes;
+}
+
+void CommandChannel::openSerial() {
+    if (serial_.isOpen())
+        return;
+    if (serial_.open()) {
+        serialFailureReported_ = false;
+        return;
+    }
+    serialFailureReported_ = true;
+    messages_.warn(kSerialTitle,
+                   QStringLiteral("Die serielle Schnittstelle %1 (ComPort %2) lässt sich nicht "
+                                  "öffnen:\n%3\n\nEs wird nichts gesendet, bis sie sich bei einer "
+                                  "neuen Initialisierung öffnen lässt.")
+                       .arg(serial_.deviceName())
+                       .arg(serial_.portNumber())
+                       .arg(serial_.errorText()));
+}
+
+// Told once per opening: a line that is gone stays closed, and every later
+// command would only repeat the same news.
+void CommandChannel::reportSerialFailure() {
+    if (serialFailureReported_)
+        return;
+    serialFailureReported_ = true;
+    const QString text =
+        serial_.isOpen()
+            ? QStringLiteral("Über die serielle Schnittstelle %1 lassen sich keine Daten "
+                             "senden:\n%2")
+            : QStringLiteral("Die Verbindung über die serielle Schnittstelle %1 ist "
+                             "unterbrochen:\n%2\n\nDie Schnittstelle wurde geschlossen; es wird "
+                             "nichts mehr gesendet, bis sie nach \"Local\" bei einer neuen "
+                             "Initialisierung wieder geöffnet wird.");
+    messages_.warn(kSerialTitle, text.arg(serial_.deviceName(), serial_.errorText()));
+}
+
+QString CommandChannel::noValue(const QString& auswahl) const {
+    return auswahl + QLatin1Char(' ') + captions_.text(kNoValue);
+}
+
+void Warten(short ms) {
+    if (ms <= 0)
+        return;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+    }
+}
+
+} // namespace zor

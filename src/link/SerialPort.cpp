@@ -1,0 +1,208 @@
+#include "SerialPort.h"
+
+#include "LineSettings.h"
+#include "settings/IniFile.h"
+
+#include <QDeadlineTimer>
+#include <utility>
+
+#ifndef Q_OS_WIN
+#include <poll.h>
+#endif
+
+namespace zor {
+
+namespace {
+
+// How long bytes may take to leave the program before the write counts as
+// stalled (a handshake that never releases the line).
+constexpr int kWriteLimitMs = 1000;
+// "Everything that has arrived": reading goes on while more bytes follow
+// within kSettleMs, but never longer than kReadLimitMs or beyond
+// kReadLimitBytes, so a line that never falls silent cannot hold the window.
+constexpr int kSettleMs = 5;
+constexpr int kReadLimitMs = 100;
+constexpr qint64 kReadLimitBytes = 65536;
+
+QSerialPort::Parity qtParity(Parity parity) {
+    switch (parity) {
+    case Parity::Odd:
+        return QSerialPort::OddParity;
+    case Parity::Even:
+        return QSerialPort::EvenParity;
+    case Parity::Mark:
+        return QSerialPort::MarkParity;
+    case Parity::Space:
+        return QSerialPort::SpaceParity;
+    case Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits qtStopBits(StopBits bits) {
+    switch (bits) {
+    case StopBits::OneAndHalf:
+        return QSerialPort::OneAndHalfStop;
+    case StopBits::Two:
+        return QSerialPort::TwoStop;
+    case StopBits::One:
+        break;
+    }
+    return QSerialPort::OneStop;
+}
+
+// Qt cannot combine hardware and software flow control; "RTS and XON/XOFF"
+// uses the hardware lines, which do not swallow data bytes.
+QSerialPort::FlowControl qtFlowControl(int handshake) {
+    switch (handshake) {
+    case 1:
+        return QSerialPort::SoftwareControl;
+    case 2:
+    case 3:
+        return QSerialPort::HardwareControl;
+    default:
+        return QSerialPort::NoFlowControl;
+    }
+}
+
+} // namespace
+
+QString defaultSerialDevice(int number) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(number);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+#endif
+}
+
+SerialPort::SerialPort(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
+
+void SerialPort::setPortNumber(int number) {
+    number_ = number;
+}
+
+void SerialPort::setSettings(const QString& lineSettings) {
+    settings_ = lineSettings;
+    if (port_.isOpen())
+        configure();
+}
+
+void SerialPort::setHandshake(int mode) {
+    handshake_ = mode;
+    if (port_.isOpen())
+        configure();
+}
+
+QString SerialPort::deviceName() const {
+    const QString configured =
+        Ini_Lesen(QStringLiteral("38xx"), QStringLiteral("Port%1").arg(number_), settingsFile_);
+    return configured.isEmpty() ? defaultSerialDevice(number_) : configured;
+}
+
+bool SerialPort::open() {
+    if (port_.isOpen())
+        return true;
+    port_.setPortName(deviceName());
+    configure();
+    port_.clearError();
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error_ = port_.errorString();
+        port_.clearError();
+        return false;
+    }
+    error_.clear();
+    return true;
+}
+
+void SerialPort::close() {
+    if (port_.isOpen())
+        port_.close();
+}
+
+bool SerialPort::discardBuffers() {
+    if (!port_.isOpen())
+        return false;
+    // Nothing of ours waits to be sent: every write completes or is dropped
+    // when it stalls. Bytes already with the driver are a command (or the
+    // wake-up carriage return) on its way and are not taken back.
+    port_.clearError();
+    port_.clear(QSerialPort::Input);
+    return stillThere();
+}
+
+bool SerialPort::write(const QByteArray& bytes) {
+    if (!port_.isOpen())
+        return false;
+    port_.clearError();
+    port_.write(bytes);
+    port_.flush();
+    const QDeadlineTimer deadline(kWriteLimitMs);
+    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!stillThere())
+            return false;
+        port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
+    }
+    if (!stillThere())
+        return false;
+    if (port_.bytesToWrite() > 0) {
+        port_.clear(QSerialPort::Output);
+        stillThere();
+        error_ = QStringLiteral("Die Daten konnten nicht gesendet werden (Handshake?).");
+        return false;
+    }
+    return true;
+}
+
+QByteArray SerialPort::readArrived() {
+    if (!port_.isOpen())
+        return {};
+    port_.clearError();
+    const QDeadlineTimer deadline(kReadLimitMs);
+    while (!deadline.hasExpired() && port_.bytesAvailable() < kReadLimitBytes &&
+           port_.waitForReadyRead(kSettleMs)) {
+    }
+    const QByteArray bytes = port_.readAll();
+    stillThere();
+    return bytes;
+}
+
+void SerialPort::configure() {
+    const LineSettings line = parseLineSettings(settings_);
+    port_.setBaudRate(line.baud);
+    port_.setParity(qtParity(line.parity));
+    port_.setDataBits(static_cast<QSerialPort::DataBits>(line.dataBits));
+    port_.setStopBits(qtStopBits(line.stopBits));
+    port_.setFlowControl(qtFlowControl(handshake_));
+}
+
+// Looks at what the last port operation left behind. A time-out or a single
+// "resource" error (Qt reports a busy line that way too) is not a failure as
+// long as the device is still there; a device that is gone closes the port.
+bool SerialPort::stillThere() {
+    const QSerialPort::SerialPortError error = port_.error();
+    port_.clearError();
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return true;
+    if (!deviceGone(error))
+        return true;
+    // Qt's own description of a hang-up is often a stale, unrelated one.
+    error_ = QStringLiteral("Die Leitung ist getrennt (Gerät entfernt oder Verbindung "
+                            "aufgelegt).");
+    port_.close();
+    return false;
+}
+
+bool SerialPort::deviceGone(QSerialPort::SerialPortError error) const {
+#ifdef Q_OS_WIN
+    return error == QSerialPort::ResourceError;
+#else
+    Q_UNUSED(error);
+    pollfd line{static_cast<int>(port_.handle()), POLLIN | POLLOUT, 0};
+    if (::poll(&line, 1, 0) < 0)
+        return true;
+    return (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#endif
+}
+
+} // namespace zor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "panel/PageContext.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+namespace zor {
+
+class DisplayLabel;
+
+// Tab 3 "Gruppen": one check box per RDS group type 0 to 15, the send button
+// and the display of the group sequence last sent. The caption-less boxes
+// Gruppe(16) to Gruppe(31) beside them take part in no operation and stay
+// hidden.
+class GroupsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kGroupTypes = 16;
+
+    explicit GroupsPage(PageContext& context, QWidget* parent = nullptr);
+
+    PageContext& context() const { return context_; }
+
+    QCheckBox* Gruppe(int index) const;
+    QPushButton* GS_Senden() const { return GS_Senden_; }
+    DisplayLabel* Label10() const { return Label10_; }
+
+private:
+    PageContext& context_;
+    std::array<QCheckBox*, 2 * kGroupTypes> Gruppe_{};
+    QPushButton* GS_Senden_ = nullptr;
+    DisplayLabel* Label10_ = nullptr;
+};
+
+} // namespace zor

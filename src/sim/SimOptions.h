@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zor::sim {
+
+// How the instrument misbehaves on purpose, so the program's handling of a
+// faulty instrument can be tried.
+enum class Misbehaviour {
+    None,
+    Silent,      // never answers
+    Late,        // answers lateMs milliseconds late
+    Garbage,     // answers every query with junk holding no double quote and no digit
+    Flood,       // writes junk on the serial line without end once the first command arrived
+    HangupAfter, // closes the serial line after hangupAfter received commands
+};
+
+struct SimOptions {
+    QString linkPath;
+    QString devicePath;
+    QString recordPath;
+    QString statePath;
+    QString gpibSocketPath;
+    int gpibAddress = 28;
+    Misbehaviour misbehaviour = Misbehaviour::None;
+    int lateMs = 0;
+    int hangupAfter = 0;
+};
+
+struct SimOptionsResult {
+    enum class Outcome { Run, Help, Error };
+    Outcome outcome = Outcome::Run;
+    SimOptions options;
+    QString text; // the help text or the error message
+};
+
+// Reads zor-sim's command line (arguments()[0] is the program name).
+SimOptionsResult parseSimOptions(const QStringList& arguments);
+
+} // namespace zor::sim

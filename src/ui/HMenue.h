@@ -1,0 +1,191 @@
+#pragma once
+
+#include "panel/PageContext.h"
+#include "settings/DataFolder.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTabWidget;
+
+namespace zor {
+
+class AfListPage;
+class CaptionLoader;
+class Captions;
+class DisplayLabel;
+class EonPage;
+class GeneratorPage;
+class GroupsPage;
+class OperatorMessages;
+class QueryPage;
+class RdsPage;
+class StatusStrip;
+class StereoPage;
+class StorePage;
+class TmcPage;
+struct LinkState;
+
+// The main window: the status strip, the tab control with its nine pages,
+// the bottom bar with the start-up buttons and the bus address, the hidden
+// serial port control and the "Info" menu. It holds the language and the
+// RDS/RBDS mode for the whole run and loads the captions of the language.
+//
+// Handlers of the instrument link, the initialisation and the pages are
+// connected by their owners through the accessors below; the window itself
+// handles only its menu, the bus address display and the About box.
+class HMenue : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The settings files and pictures come from `data`; `texts` is the caption
+    // text table the caption loader fills; `link` is the program-wide
+    // interface and address state; `messages` reaches the operator.
+    HMenue(const DataFolder& data, Captions& texts, LinkState& link, OperatorMessages& messages,
+           QWidget* parent = nullptr);
+    ~HMenue() override;
+
+    // Sizes the window to its client area and centres it on the screen.
+    void sizeAndCentre();
+
+    // Loads the captions, the text table and the programme-type lists of the
+    // language stored under "Sprache" in the general settings file.
+    void Beschrifter();
+    // Adapts the window to the interface in LinkState: bus address control,
+    // menu entries and the caption of INIT_Taste. Raises
+    // serialInterfaceChosen() when the serial port is the one in use.
+    void Schnittstellen_Toggle();
+
+    // Not connected (start-up and "Local"): only the bottom bar is usable.
+    void showNotConnected();
+    // Demo: the pages are usable, nothing is sent; "Local" is disabled.
+    void showDemo();
+    // Connected: the pages and "Local" are usable, the bottom bar and the
+    // interface and serial menu entries are not.
+    void showConnected();
+
+    // Sets the bus address control (held within 0 to 30) and its display.
+    void setBusAddress(int address);
+    // Takes the stored RDS/RBDS mode: anything but "RBDS" counts as "RDS".
+    // The menu entry names the mode a click switches to.
+    void setRdsMode(const QString& mode);
+    // Selects tab 0.
+    void selectFirstPage();
+    // The About box.
+    void showAbout();
+
+    const QString& language() const { return language_; }
+    const QString& rdsMode() const { return rdsMode_; }
+    const DataFolder& dataFolder() const { return context_.data; }
+    PageContext& pageContext() { return context_; }
+    Captions& texts() { return context_.texts; }
+    LinkState& link() { return context_.link; }
+    OperatorMessages& messages() { return context_.messages; }
+
+    StatusStrip* statusStrip() const { return status_; }
+    StereoPage* stereoPage() const { return stereo_; }
+    RdsPage* rdsPage() const { return rds_; }
+    AfListPage* afListPage() const { return afList_; }
+    GroupsPage* groupsPage() const { return groups_; }
+    EonPage* eonPage() const { return eon_; }
+    QueryPage* queryPage() const { return query_; }
+    StorePage* storePage() const { return store_; }
+    TmcPage* tmcPage() const { return tmc_; }
+    GeneratorPage* generatorPage() const { return generator_; }
+
+    QTabWidget* SSTab1() const { return SSTab1_; }
+    QGroupBox* Frame8() const { return Frame8_; }
+    QGroupBox* Frame7() const { return Frame7_; }
+    QPushButton* Ende_Taste() const { return Ende_Taste_; }
+    QPushButton* Command2() const { return Command2_; }
+    QPushButton* INIT_Taste() const { return INIT_Taste_; }
+    QLabel* Label6() const { return Label6_; }
+    DisplayLabel* Adr1_Label() const { return Adr1_Label_; }
+    QScrollBar* Adr1_VScroll() const { return Adr1_VScroll_; }
+    QLabel* Image2() const { return Image2_; }
+    QPushButton* GTL_Taste() const { return GTL_Taste_; }
+    // The serial port control: an invisible object the serial port belongs to.
+    QObject* RSCOM1() const { return RSCOM1_; }
+
+    QMenu* Mnu_Info() const { return Mnu_Info_; }
+    QMenu* Mnu_Info_Interface() const { return Mnu_Info_Interface_; }
+    QAction* Mnu_Info_Interface_COM() const { return Mnu_Info_Interface_COM_; }
+    QAction* Mnu_Info_Interface_IEC() const { return Mnu_Info_Interface_IEC_; }
+    QAction* Mnu_Info_Ueber() const { return Mnu_Info_Ueber_; }
+    QMenu* Mnu_Info_Sprache() const { return Mnu_Info_Sprache_; }
+    QAction* Mnu_Info_Sprache_D() const { return Mnu_Info_Sprache_D_; }
+    QAction* Mnu_Info_Sprache_E() const { return Mnu_Info_Sprache_E_; }
+    QAction* Mnu_Info_RDS_RBDS() const { return Mnu_Info_RDS_RBDS_; }
+    QAction* Mnu_Info_RS232() const { return Mnu_Info_RS232_; }
+
+signals:
+    // The serial port became the interface in use: its settings file is to
+    // be loaded and applied to the port.
+    void serialInterfaceChosen();
+
+private:
+    void buildPages();
+    void buildBottomBar();
+    void buildMenu();
+    void refreshWindowNames();
+
+    void chooseInterface(const QString& interfaceName);
+    void chooseLanguage(const QString& language);
+    void switchRdsMode();
+    void storePilotPhase();
+    void showBusAddress(int address);
+    // Writes one key of the general settings file; tells the operator when
+    // the file cannot be written.
+    bool storeGeneral(const QString& section, const QString& key, const QString& value);
+    void runCaptionLoader();
+
+    QWidget* client_;
+    StatusStrip* status_;
+    PageContext context_;
+    std::unique_ptr<CaptionLoader> loader_;
+    QString language_;
+    QString rdsMode_ = QStringLiteral("RDS");
+
+    StereoPage* stereo_ = nullptr;
+    RdsPage* rds_ = nullptr;
+    AfListPage* afList_ = nullptr;
+    GroupsPage* groups_ = nullptr;
+    EonPage* eon_ = nullptr;
+    QueryPage* query_ = nullptr;
+    StorePage* store_ = nullptr;
+    TmcPage* tmc_ = nullptr;
+    GeneratorPage* generator_ = nullptr;
+
+    QTabWidget* SSTab1_ = nullptr;
+    QGroupBox* Frame8_ = nullptr;
+    QGroupBox* Frame7_ = nullptr;
+    QPushButton* Ende_Taste_ = nullptr;
+    QPushButton* Command2_ = nullptr;
+    QPushButton* INIT_Taste_ = nullptr;
+    QLabel* Label6_ = nullptr;
+    DisplayLabel* Adr1_Label_ = nullptr;
+    QScrollBar* Adr1_VScroll_ = nullptr;
+    QLabel* Image2_ = nullptr;
+    QPushButton* GTL_Taste_ = nullptr;
+    QObject* RSCOM1_ = nullptr;
+
+    QMenu* Mnu_Info_ = nullptr;
+    QMenu* Mnu_Info_Interface_ = nullptr;
+    QAction* Mnu_Info_Interface_COM_ = nullptr;
+    QAction* Mnu_Info_Interface_IEC_ = nullptr;
+    QAction* Mnu_Info_Ueber_ = nullptr;
+    QMenu* Mnu_Info_Sprache_ = nullptr;
+    QAction* Mnu_Info_Sprache_D_ = nullptr;
+    QAction* Mnu_Info_Sprache_E_ = nullptr;
+    QAction* Mnu_Info_RDS_RBDS_ = nullptr;
+    QAction* Mnu_Info_RS232_ = nullptr;
+};
+
+} // namespace zor

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "link/OperatorMessages.h"
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+namespace zor {
+
+// The operator's message boxes: modal, over the main window, with the icon
+// each kind of message calls for.
+class MessageBoxes : public OperatorMessages {
+public:
+    explicit MessageBoxes(QWidget* window = nullptr);
+
+    // The window the boxes stand over.
+    void setWindow(QWidget* window);
+
+    void warn(const QString& title, const QString& text) override;
+    void critical(const QString& title, const QString& text) override;
+    bool askCritical(const QString& title, const QString& text) override;
+    void quitProgram() override;
+    void processPendingEvents() override;
+
+    // The box warn() shows, built but not shown.
+    static std::unique_ptr<QMessageBox> warningBox(const QString& title, const QString& text,
+                                                   QWidget* parent);
+
+private:
+    QPointer<QWidget> window_;
+};
+
+} // namespace zor

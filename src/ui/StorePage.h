@@ -1,0 +1,32 @@
+#pragma once
+
+#include "panel/PageContext.h"
+
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace zor {
+
+// Tab 6 "Speichern": five buttons that make the coder store its settings in
+// its data set 1 to 5.
+class StorePage : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kDataSets = 5;
+
+    explicit StorePage(PageContext& context, QWidget* parent = nullptr);
+
+    PageContext& context() const { return context_; }
+
+    // `Store_Taste(index)`, 0 to 4; null outside.
+    QPushButton* Store_Taste(int index) const;
+
+private:
+    PageContext& context_;
+    std::array<QPushButton*, kDataSets> Store_Taste_{};
+};
+
+} // namespace zor

@@ -1,0 +1,77 @@
+#include "WireFixture.h"
+#include "link/GpibCodes.h"
+
+namespace zor::test {
+namespace {
+
+class BusWire : public WireFixture {
+protected:
+    void startBus(const QStringList& simArguments = {}) {
+        startLink(QStringLiteral("IEC"), simArguments,
+                  SimProcess::binDir() + QStringLiteral("/libzor-gpib-sim.so"));
+        ASSERT_TRUE(library->loaded()) << library->loadError().toStdString();
+    }
+};
+
+TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
+    startBus();
+    ASSERT_TRUE(channel->openInterface());
+    EXPECT_GT(state.generatorDescriptor, 0);
+    // The bus path writes whatever the demo flag says; the translator checks it.
+    channel->Befehl_Senden(":STEREO:DIRECT \"PS=RADIO 1 \"");
+    channel->Befehl_Senden("FREQ 98.5MHZ");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "RADIO 1 ");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), "98500000");
+
+    EXPECT_EQ(sim->recorded(), ":STEREO:DIRECT \"PS=RADIO 1 \"\nFREQ 98.5MHZ\n"
+                               ":STEREO:DIRECT? \"PS\"\nFREQ?\n");
+    EXPECT_EQ(logged(), logLine("PS?", ":STEREO:DIRECT? ", "PS") +
+                            logLine("Text 142", "RADIO 1 ", "") + logLine("Freq?", "", "FREQ") +
+                            logLine("Text 142", "98500000", ""));
+    EXPECT_TRUE(messages.messages.empty());
+
+    state.demoFlag = QStringLiteral("nodemo");
+    channel->goToLocal();
+    EXPECT_EQ(state.demoFlag, "demo");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(BusWire, WrongAddressFailsTheClearWithNoListener) {
+    startBus();
+    state.generatorAddress = 5;
+    EXPECT_FALSE(channel->openInterface());
+    EXPECT_GT(state.generatorDescriptor, 0);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].kind, "ask");
+    EXPECT_EQ(messages.messages[0].text,
+              "Busfehler\rGerät: ZOR\rClear-Error\r\rStatus:\r\nibsta = &H8000 < ERR>"
+              "\r\niberr = ENOL <No Listener>\r\nibcnt = 0x0\r\rWeiter?");
+    EXPECT_EQ(messages.quitRequests, 0);
+}
+
+TEST_F(BusWire, AddressOutsideTheBusGivesANegativeDescriptor) {
+    startBus();
+    state.generatorAddress = 31;
+    messages.answerYes = false;
+    EXPECT_FALSE(channel->openInterface());
+    EXPECT_LT(state.generatorDescriptor, 0);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_TRUE(messages.messages[0].text.contains("INIT-Error"));
+    EXPECT_TRUE(messages.messages[0].text.contains("EARG <Invalid argument>"));
+    EXPECT_EQ(messages.quitRequests, 2);
+}
+
+TEST_F(BusWire, ReadTimeOutShowsTheDeviceStatusAndGivesNoValue) {
+    startBus({QStringLiteral("--silent")});
+    ASSERT_TRUE(channel->openInterface());
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "PS Text 143");
+    EXPECT_EQ(bus->iberr(), gpib::EABO);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains("\rText 141\r\rStatus:"));
+    EXPECT_TRUE(messages.messages[0].text.contains("< ERR TIMO>"));
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), "FREQ Text 143");
+    EXPECT_EQ(messages.messages.size(), 2u);
+}
+
+} // namespace
+} // namespace zor::test

@@ -1,0 +1,122 @@
+#include "link/SerialSettings.h"
+
+#include "link/LineSettings.h"
+#include "link/SerialPort.h"
+#include "settings/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zor {
+namespace {
+
+class SerialSettingsFile : public ::testing::Test {
+protected:
+    void writeIni(const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QString read(const char* key) const { return Ini_Lesen("38xx", key, path); }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("Rs232.ini");
+};
+
+TEST_F(SerialSettingsFile, ReadAllTakesTheEightKeysAndAddressSeparately) {
+    writeIni("[38xx]\r\nComPort=2\r\nBaud=4800\r\nDatenbits=7\r\nParitaet=E\r\nStoppbit=2\r\n"
+             "Handshake=1\r\nEcho=0\r\nDemo=nodemo\r\nAdresse=Labor 3\r\n");
+    SerialSettings settings(path);
+    settings.readAll();
+    EXPECT_EQ(settings.comPort, "2");
+    EXPECT_EQ(settings.lineSettings(), "4800,E,7,2");
+    EXPECT_EQ(settings.handshake, "1");
+    EXPECT_EQ(settings.echo, "0");
+    EXPECT_EQ(settings.demo, "nodemo");
+    EXPECT_EQ(settings.address, "");
+    settings.readAddress();
+    EXPECT_EQ(settings.address, "Labor 3");
+}
+
+TEST_F(SerialSettingsFile, MissingKeysReadAsTheUsualValues) {
+    writeIni("[38xx]\r\nBaud=1200\r\n");
+    SerialSettings settings(path);
+    settings.comPort = "4";
+    settings.readAll();
+    EXPECT_EQ(settings.comPort, "1");
+    EXPECT_EQ(settings.lineSettings(), "1200,N,8,1");
+    EXPECT_EQ(settings.handshake, "0");
+    EXPECT_EQ(settings.demo, "demo");
+
+    SerialSettings noFile(dir.filePath("missing.ini"));
+    noFile.readAll();
+    EXPECT_EQ(noFile.lineSettings(), "9600,N,8,1");
+}
+
+TEST_F(SerialSettingsFile, WriteAllAndWriteDemoTouchOnlyTheirKeys) {
+    SerialSettings settings(path);
+    settings.comPort = "3";
+    settings.baud = "19200";
+    settings.demo = "nodemo";
+    settings.address = "A7";
+    ASSERT_TRUE(settings.writeAll());
+    EXPECT_EQ(read("ComPort"), "3");
+    EXPECT_EQ(read("Baud"), "19200");
+    EXPECT_EQ(read("Stoppbit"), "1");
+    EXPECT_EQ(read("Echo"), "0");
+    EXPECT_EQ(read("Demo"), "");
+    EXPECT_EQ(read("Adresse"), "");
+    ASSERT_TRUE(settings.writeDemo());
+    EXPECT_EQ(read("Demo"), "nodemo");
+    EXPECT_EQ(read("Adresse"), "A7");
+
+    SerialSettings unwritable(dir.filePath("no/such/folder/Rs232.ini"));
+    EXPECT_FALSE(unwritable.writeAll());
+    EXPECT_FALSE(unwritable.writeDemo());
+}
+
+TEST_F(SerialSettingsFile, ApplySetsPortLineAndHandshakeAndPortKeysNameTheDevice) {
+    writeIni("[38xx]\r\nComPort=2\r\nBaud=2400\r\nHandshake=3\r\nPort2=/dev/ttyUSB0\r\n");
+    SerialSettings settings(path);
+    settings.readAll();
+    SerialPort port(path);
+    settings.apply(port);
+    EXPECT_EQ(port.portNumber(), 2);
+    EXPECT_EQ(port.settings(), "2400,N,8,1");
+    EXPECT_EQ(port.handshake(), 3);
+    EXPECT_EQ(port.deviceName(), "/dev/ttyUSB0");
+    port.setPortNumber(3);
+    EXPECT_EQ(port.deviceName(), defaultSerialDevice(3));
+}
+
+TEST(SerialSettingsNumbers, UnusablePortOrHandshakeFallsBack) {
+    SerialSettings settings;
+    for (const char* text : {"0", "-2", "x", "300"}) {
+        settings.comPort = text;
+        EXPECT_EQ(settings.portNumber(), 1) << text;
+    }
+    settings.comPort = "4";
+    EXPECT_EQ(settings.portNumber(), 4);
+    settings.handshake = "5";
+    EXPECT_EQ(settings.handshakeMode(), 0);
+    settings.handshake = "2";
+    EXPECT_EQ(settings.handshakeMode(), 2);
+}
+
+TEST(LineSettingsText, JoinsWithCommasAndParsesBack) {
+    EXPECT_EQ(lineSettingsText("9600", "N", "8", "1"), "9600,N,8,1");
+    const LineSettings odd = parseLineSettings("300,O,7,2");
+    EXPECT_EQ(odd.baud, 300);
+    EXPECT_EQ(odd.parity, Parity::Odd);
+    EXPECT_EQ(odd.dataBits, 7);
+    EXPECT_EQ(odd.stopBits, StopBits::Two);
+    const LineSettings broken = parseLineSettings("fast,Q,9");
+    EXPECT_EQ(broken.baud, 9600);
+    EXPECT_EQ(broken.parity, Parity::None);
+    EXPECT_EQ(broken.dataBits, 8);
+    EXPECT_EQ(broken.stopBits, StopBits::One);
+}
+
+} // namespace
+} // namespace zor

@@ -1,0 +1,134 @@
+#include "WireFixture.h"
+
+#include <QThread>
+
+namespace zor::test {
+namespace {
+
+const QString kPsCommand = QStringLiteral(":STEREO:DIRECT \"PS=RADIO 1 \"");
+const QString kFreqCommand = QStringLiteral("FREQ 98.5MHZ");
+
+class SerialWire : public WireFixture {
+protected:
+    void connect(const QStringList& simArguments = {}) {
+        startLink(QStringLiteral("COM"), simArguments);
+        ASSERT_TRUE(channel->openInterface());
+        state.demoFlag = QStringLiteral("nodemo");
+    }
+    QString noValue(const char* key) const { return QString(key) + " Text 143"; }
+};
+
+TEST_F(SerialWire, CommandsEndWithLineFeedAndQueriesWithCarriageReturnLineFeed) {
+    connect();
+    channel->Befehl_Senden(kPsCommand);
+    channel->Befehl_Senden(kFreqCommand);
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "RADIO 1 ");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), "98500000\n");
+
+    EXPECT_EQ(sim->recorded(), "\r:STEREO:DIRECT \"PS=RADIO 1 \"\nFREQ 98.5MHZ\n"
+                               ":STEREO:DIRECT? \"PS\"\r\nFREQ?\r\n");
+    EXPECT_EQ(logged(), "            PS?= :STEREO:DIRECT? \"PS\"\r\n"
+                        "       Text 142= RADIO 1 \r\n"
+                        "          Freq?=  \"FREQ?\"\r\n"
+                        "       Text 142= 98500000\n\r\n");
+    EXPECT_EQ(messages.eventRuns, 2);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(SerialWire, NothingLeavesInDemoMode) {
+    startLink(QStringLiteral("COM"), {});
+    ASSERT_TRUE(channel->openInterface());
+    channel->Befehl_Senden(kFreqCommand);
+    state.demoFlag = QStringLiteral("Demo");
+    channel->Befehl_Senden(kFreqCommand);
+    EXPECT_EQ(messages.eventRuns, 0);
+
+    // Whatever was held back would have reached the line before this one.
+    state.demoFlag = QStringLiteral("nodemo");
+    channel->Befehl_Senden(kPsCommand);
+    ASSERT_TRUE(sim->waitForRecorded(2 + kPsCommand.size(), 2000));
+    EXPECT_EQ(sim->recorded(), "\r" + kPsCommand.toLatin1() + "\n");
+}
+
+TEST_F(SerialWire, AnAnswerLaterThanThePauseIsNotSeen) {
+    connect({QStringLiteral("--late"), QStringLiteral("150")});
+    channel->Befehl_Senden(kPsCommand);
+    // 150 ms late: inside the coder query's 250 ms, beyond the generator's 100 ms.
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "RADIO 1 ");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), noValue("FREQ"));
+}
+
+TEST_F(SerialWire, SilentInstrumentGivesTheNoAnswerTexts) {
+    connect({QStringLiteral("--silent")});
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "Text 145");
+    EXPECT_EQ(channel->ZOR_Abfrage("Pegel?", "POW"), noValue("POW"));
+    // The coder query that heard nothing leaves no answer record.
+    EXPECT_EQ(logged(), logLine("PS?", ":STEREO:DIRECT? ", "PS") + logLine("Pegel?", " ", "POW?") +
+                            logLine("Text 142", noValue("POW"), ""));
+}
+
+TEST_F(SerialWire, GarbageWithoutQuotesHoldsNoCoderValue) {
+    connect({QStringLiteral("--garbage")});
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), noValue("PS"));
+    const QString generator = channel->ZOR_Abfrage("Freq?", "FREQ");
+    EXPECT_FALSE(generator.isEmpty());
+    EXPECT_NE(generator, noValue("FREQ"));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(SerialWire, FloodingLineDoesNotHoldTheWindow) {
+    connect({QStringLiteral("--flood")});
+    channel->Befehl_Senden(kFreqCommand);
+    EXPECT_FALSE(channel->Q7_Abfrage("PS?", "PS").isEmpty());
+    EXPECT_FALSE(channel->ZOR_Abfrage("Freq?", "FREQ").isEmpty());
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(SerialWire, HangUpIsReportedOnceAndLaterCommandsAreDropped) {
+    connect({QStringLiteral("--hangup-after"), QStringLiteral("1")});
+    for (int attempt = 0; attempt < 100 && messages.messages.empty(); ++attempt) {
+        channel->Befehl_Senden(kFreqCommand);
+        QThread::msleep(10);
+    }
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].kind, "warn");
+    EXPECT_EQ(messages.messages[0].title, "Kommunikationsparameter");
+    EXPECT_TRUE(messages.messages[0].text.contains(sim->ttyPath()));
+    EXPECT_FALSE(port.isOpen());
+
+    channel->Befehl_Senden(kFreqCommand);
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "Text 145");
+    channel->goToLocal();
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(state.demoFlag, "demo");
+}
+
+TEST_F(SerialWire, PortThatCannotOpenIsReportedAndCommandsAreDropped) {
+    startLink(QStringLiteral("COM"), {});
+    writeSerialSettings(data.filePath("no-such-tty"));
+    EXPECT_TRUE(channel->openInterface());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].title, "Kommunikationsparameter");
+    EXPECT_TRUE(messages.messages[0].text.contains(data.filePath("no-such-tty")));
+    state.demoFlag = QStringLiteral("nodemo");
+    channel->Befehl_Senden(kFreqCommand);
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), noValue("FREQ"));
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(SerialWire, GoToLocalSendsCarriageReturnAndClosesOnlyAnOpenPort) {
+    connect();
+    channel->goToLocal();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(state.demoFlag, "demo");
+    channel->goToLocal();
+    // Opening again shows on the line right after the first go-to-local.
+    ASSERT_TRUE(channel->openInterface());
+    ASSERT_TRUE(sim->waitForRecorded(3, 2000));
+    EXPECT_EQ(sim->recorded(), "\r\r\r");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+} // namespace
+} // namespace zor::test

@@ -1,0 +1,204 @@
+#include "support/SimProcess.h"
+
+#include <QFile>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace zor {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int startupMs = 5000;
+const QByteArray announcement = "zor-sim: serial line on ";
+
+template <typename Condition> bool waitUntil(int ms, Condition condition) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (condition())
+            return true;
+        if (Clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+} // namespace
+
+SimProcess::SimProcess(const QStringList& extraArguments) {
+    if (!folder_.isValid()) {
+        error_ = QStringLiteral("cannot create a temporary folder: %1").arg(folder_.errorString());
+        return;
+    }
+    QStringList arguments{QStringLiteral("--record"),      recordPath(),
+                          QStringLiteral("--state"),       statePath(),
+                          QStringLiteral("--gpib-socket"), gpibSocket()};
+    arguments += extraArguments;
+    if (!start(arguments))
+        stop();
+}
+
+SimProcess::~SimProcess() {
+    stop();
+}
+
+QString SimProcess::binDir() {
+    const QByteArray fromEnvironment = qgetenv("ZOR_BIN_DIR");
+    if (!fromEnvironment.isEmpty())
+        return QFile::decodeName(fromEnvironment);
+    return QStringLiteral(ZOR_DEFAULT_BIN_DIR);
+}
+
+QString SimProcess::gpibLibrary() {
+    return binDir() + QStringLiteral("/libzor-gpib-sim.so");
+}
+
+QString SimProcess::gpibSocket() const {
+    return folder_.filePath(QStringLiteral("gpib.sock"));
+}
+
+QString SimProcess::recordPath() const {
+    return folder_.filePath(QStringLiteral("received.bin"));
+}
+
+QString SimProcess::statePath() const {
+    return folder_.filePath(QStringLiteral("state.txt"));
+}
+
+bool SimProcess::start(const QStringList& arguments) {
+    const QByteArray program = QFile::encodeName(binDir() + QStringLiteral("/zor-sim"));
+    std::vector<QByteArray> storage{program};
+    for (const QString& argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& text : storage)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) {
+        error_ = QStringLiteral("cannot create a pipe: %1").arg(strerror(errno));
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    const int failure =
+        posix_spawn(&pid_, program.constData(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (failure != 0) {
+        pid_ = -1;
+        ::close(out[0]);
+        error_ = QStringLiteral("cannot start %1: %2")
+                     .arg(QFile::decodeName(program), strerror(failure));
+        return false;
+    }
+    const bool announced = readAnnouncement(out[0]);
+    ::close(out[0]);
+    return announced;
+}
+
+bool SimProcess::readAnnouncement(int fd) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(startupMs);
+    QByteArray text;
+    while (!text.contains('\n')) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        pollfd p{fd, POLLIN, 0};
+        if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) == 0) {
+            error_ = QStringLiteral("zor-sim did not announce its serial line in time");
+            return false;
+        }
+        char buffer[512];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error_ = QStringLiteral("zor-sim ended before announcing its serial line");
+            return false;
+        }
+        text.append(buffer, n);
+    }
+    const QByteArray line = text.left(text.indexOf('\n'));
+    if (!line.startsWith(announcement)) {
+        error_ = QStringLiteral("unexpected first line from zor-sim: %1")
+                     .arg(QString::fromLocal8Bit(line));
+        return false;
+    }
+    ttyPath_ = QFile::decodeName(line.mid(announcement.size()));
+    return true;
+}
+
+QByteArray SimProcess::recorded() const {
+    QFile file(recordPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QMap<QString, QString> SimProcess::state() const {
+    QMap<QString, QString> entries;
+    QFile file(statePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0)
+            entries.insert(QString::fromLatin1(line.left(equals)),
+                           QString::fromLatin1(line.mid(equals + 1)));
+    }
+    return entries;
+}
+
+bool SimProcess::waitForRecorded(qsizetype bytes, int ms) const {
+    return waitUntil(ms, [&] { return recorded().size() >= bytes; });
+}
+
+bool SimProcess::waitForState(const QString& name, const QString& value, int ms) const {
+    return waitUntil(ms, [&] {
+        const QMap<QString, QString> entries = state();
+        return entries.contains(name) && entries.value(name) == value;
+    });
+}
+
+bool SimProcess::isRunning() {
+    if (pid_ <= 0)
+        return false;
+    const pid_t result = ::waitpid(pid_, nullptr, WNOHANG);
+    // -1: someone else reaped it already; then only a signal probe can tell.
+    if (result == pid_ || (result < 0 && ::kill(pid_, 0) != 0)) {
+        pid_ = -1;
+        return false;
+    }
+    return true;
+}
+
+void SimProcess::stop() {
+    if (pid_ <= 0)
+        return;
+    ::kill(pid_, SIGTERM);
+    const bool ended = waitUntil(2000, [this] {
+        const pid_t result = ::waitpid(pid_, nullptr, WNOHANG);
+        return result == pid_ || result < 0;
+    });
+    if (!ended) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+}
+
+} // namespace zor

@@ -1,0 +1,86 @@
+#include "SimChannel.h"
+#include "translate/ReadBack.h"
+#include "translate/Translator.h"
+
+#include <gtest/gtest.h>
+
+namespace zor::test {
+namespace {
+
+using B = ReadBackButton;
+
+// Sets values on the instrument the way the pages do.
+void send(SimChannel& link, const QString& eonPi,
+          std::initializer_list<std::pair<const char*, const char*>> settings) {
+    Translator translator(link.channel(), [eonPi] {
+        return TranslatorInputs{eonPi, QStringLiteral("12:00:00"), QDateTime::currentDateTime()};
+    });
+    for (const auto& [key, text] : settings) {
+        QString value = QString::fromUtf8(text);
+        translator.Parameter_Senden(QString::fromUtf8(key), value,
+                                    link.state().generatorDescriptor);
+    }
+}
+
+QString run(SimChannel& link, B button, QChar separator = QLatin1Char('.')) {
+    return runReadBack(button, link.channel(), link.captions(), separator);
+}
+
+TEST(ReadBackOnTheWire, ProgrammeServiceOverTheSerialLine) {
+    SimChannel link(Interface::Serial);
+    ASSERT_TRUE(link.ready()) << link.why().toStdString();
+    send(link, {}, {{"PS", "RADIO 1"}});
+    EXPECT_EQ(run(link, B::Command5), QStringLiteral("RADIO 1 "));
+    EXPECT_EQ(link.logRecords().mid(1),
+              QStringList({QStringLiteral("            PS?= :STEREO:DIRECT? \"PS\""),
+                           QStringLiteral("        Antwort= RADIO 1 ")}));
+}
+
+TEST(ReadBackOnTheWire, GeneratorFrequencyAndLevelOverTheBus) {
+    SimChannel link(Interface::Bus);
+    ASSERT_TRUE(link.ready()) << link.why().toStdString();
+    send(link, {}, {{"HF-Frequenz", "87.5"}, {"HF-Pegel", "96.5"}});
+    EXPECT_EQ(run(link, B::Command10), QStringLiteral("87.5 MHz"));
+    EXPECT_EQ(run(link, B::Command10, QLatin1Char(',')), QStringLiteral("87,5 MHz"));
+    EXPECT_EQ(run(link, B::Command22, QLatin1Char(',')), QStringLiteral("-10,5 dBm"));
+}
+
+TEST(ReadBackOnTheWire, PilotSettingsComeBackInTheirUnits) {
+    SimChannel link(Interface::Bus);
+    ASSERT_TRUE(link.ready()) << link.why().toStdString();
+    send(link, {}, {{"PILOT", "1"}, {"PILOT_HUB", "0675"}, {"PILOT_PHASE", "12.5"}});
+    EXPECT_EQ(run(link, B::Command14), QStringLiteral("Pilot ein\nHub: 6750 Hz\nPhase: 12.5°"));
+}
+
+TEST(ReadBackOnTheWire, EonAsksWithTheOtherNetworksPi) {
+    SimChannel link(Interface::Bus);
+    ASSERT_TRUE(link.ready()) << link.why().toStdString();
+    const QString pi = QStringLiteral("D3C4");
+    send(link, pi,
+         {{"EON_PI", "D3C4"},
+          {"EON_PS", "OTHER"},
+          {"EON_TP", "1"},
+          {"EON_TA", "0"},
+          {"EON_AFB1", "98.5,90.1"}});
+    EXPECT_EQ(run(link, B::Command19),
+              QStringLiteral("EON-PI:   D3C4 / EON-PS:  OTHER    / EON-TP:  1 / EON-TA:  0\n"
+                             "EON-AFB1:  98.5,90.1\n"
+                             "EON-AFB2:  EON-AFB,D3C4,2 no Answer\n"
+                             "EON-AFB3:  EON-AFB,D3C4,3 no Answer\n"
+                             "EON-AFB4:  EON-AFB,D3C4,4 no Answer\n"
+                             "EON-AFB5:  EON-AFB,D3C4,5 no Answer\n"));
+}
+
+TEST(ReadBackOnTheWire, EonCarriesANoValuePiIntoEveryLaterQuery) {
+    SimChannel link(Interface::Bus);
+    ASSERT_TRUE(link.ready()) << link.why().toStdString();
+    const QString shown = run(link, B::Command19);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("EON-PI:   EON-PI no Answer / EON-PS:  ")))
+        << shown.toStdString();
+    const QByteArray asked = link.sentSinceOpening();
+    EXPECT_TRUE(asked.contains(":STEREO:DIRECT? \"EON-PS,EON-PI no Answer\"\n"));
+    EXPECT_TRUE(asked.endsWith(":STEREO:DIRECT? \"EON-AFB,EON-PI no Answer,5\"\n"));
+}
+
+} // namespace
+} // namespace zor::test

@@ -21,8 +21,7 @@
 
 namespace {
 
-QImage blank(int width, int height)
-{
+QImage blank(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
@@ -31,8 +30,7 @@ QImage blank(int width, int height)
 // A slide switch: the knob at the right on a green track with the "on" mark
 // (a bar), at the left on a dark track with the "off" mark (a ring), so the
 // state reads without colour too.
-QImage switchPicture(bool on)
-{
+QImage switchPicture(bool on) {
     QImage image = blank(32, 32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -59,8 +57,7 @@ QImage switchPicture(bool on)
     return image;
 }
 
-void drawWaves(QPainter& painter, const QRectF& area, const QColor& colour, qreal width)
-{
+void drawWaves(QPainter& painter, const QRectF& area, const QColor& colour, qreal width) {
     QPainterPath wave;
     const int steps = 64;
     for (int i = 0; i <= steps; ++i) {
@@ -77,8 +74,7 @@ void drawWaves(QPainter& painter, const QRectF& area, const QColor& colour, qrea
 }
 
 // A transmitter mast sending waves over a dark panel: the generator at work.
-QImage windowIcon()
-{
+QImage windowIcon() {
     QImage image = blank(48, 48);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -109,8 +105,7 @@ QImage windowIcon()
 }
 
 // "ZOR-RDS" over a modulated carrier; drawn large, shown stretched.
-QImage logo()
-{
+QImage logo() {
     QImage image = blank(246, 84);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -135,8 +130,7 @@ QImage logo()
 }
 
 // A wall clock at ten past ten.
-QImage clockPicture()
-{
+QImage clockPicture() {
     QImage image = blank(28, 28);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -163,8 +157,7 @@ QImage clockPicture()
     return image;
 }
 
-bool write(const QImage& image, const QDir& folder, const char* name)
-{
+bool write(const QImage& image, const QDir& folder, const char* name) {
     const QString path = folder.filePath(QLatin1String(name));
     if (image.save(path))
         return true;
@@ -174,8 +167,7 @@ bool write(const QImage& image, const QDir& folder, const char* name)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -37,27 +37,24 @@ QTextStream err(stderr);
 
 // Messages go to standard error instead of boxes nobody could close.
 class PrintedMessages : public zor::OperatorMessages {
-public:
+  public:
     void warn(const QString& title, const QString& text) override { print(title, text); }
     void critical(const QString& title, const QString& text) override { print(title, text); }
-    bool askCritical(const QString& title, const QString& text) override
-    {
+    bool askCritical(const QString& title, const QString& text) override {
         print(title, text);
         return true;
     }
     void quitProgram() override {}
     void processPendingEvents() override { QCoreApplication::processEvents(); }
 
-private:
-    static void print(const QString& title, const QString& text)
-    {
+  private:
+    static void print(const QString& title, const QString& text) {
         err << "message [" << title << "]: " << text << '\n';
         err.flush();
     }
 };
 
-bool copyFolder(const QString& from, const QString& to)
-{
+bool copyFolder(const QString& from, const QString& to) {
     const QDir source(from);
     if (!source.exists())
         return false;
@@ -68,16 +65,14 @@ bool copyFolder(const QString& from, const QString& to)
     return true;
 }
 
-int textWidth(const QWidget* widget, const QString& text)
-{
+int textWidth(const QWidget* widget, const QString& text) {
     return widget->fontMetrics().horizontalAdvance(zor::withoutMnemonics(text));
 }
 
 // The room a caption needs beyond its text: the indicator of an option
 // button or check box, the bevel of a push button, the frame line left of a
 // title.
-int neededWidth(const QWidget* widget)
-{
+int neededWidth(const QWidget* widget) {
     if (const auto* option = qobject_cast<const QRadioButton*>(widget))
         return option->sizeHint().width();
     if (const auto* box = qobject_cast<const QCheckBox*>(widget))
@@ -94,8 +89,7 @@ int neededWidth(const QWidget* widget)
     return 0;
 }
 
-int reportCutCaptions(const QWidget* window, const QString& where)
-{
+int reportCutCaptions(const QWidget* window, const QString& where) {
     int cut = 0;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->objectName().isEmpty() || !widget->isVisibleTo(window))
@@ -110,8 +104,7 @@ int reportCutCaptions(const QWidget* window, const QString& where)
     return cut;
 }
 
-bool save(const QPixmap& picture, const QString& folder, const QString& name)
-{
+bool save(const QPixmap& picture, const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name);
     if (picture.save(path, "PNG"))
         return true;
@@ -121,8 +114,7 @@ bool save(const QPixmap& picture, const QString& folder, const QString& name)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -160,7 +152,8 @@ int main(int argc, char* argv[])
     PrintedMessages messages;
     zor::HMenue window(folder, captions, link, messages);
     window.setBusAddress(28);
-    window.setRdsMode(zor::Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("RDS_RBDS"), general));
+    window.setRdsMode(
+        zor::Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("RDS_RBDS"), general));
     window.Schnittstellen_Toggle();
     window.showDemo();
     window.show();
@@ -172,8 +165,8 @@ int main(int argc, char* argv[])
     for (const QString& language : {QStringLiteral("deutsch"), QStringLiteral("english")}) {
         zor::Ini_Schreiben(QStringLiteral("Sprache"), QStringLiteral("Sprache"), language, general);
         window.Beschrifter();
-        const QString tag = language == QLatin1String("deutsch") ? QStringLiteral("de")
-                                                                 : QStringLiteral("en");
+        const QString tag =
+            language == QLatin1String("deutsch") ? QStringLiteral("de") : QStringLiteral("en");
         for (int tab = 0; tab < window.SSTab1()->count(); ++tab) {
             window.SSTab1()->setCurrentIndex(tab);
             QApplication::processEvents();

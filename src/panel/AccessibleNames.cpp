@@ -4,6 +4,7 @@
 #include "panel/DisplayLabel.h"
 #include "panel/PictureSwitch.h"
 
+#include <QAbstractButton>
 #include <QHash>
 #include <QVariant>
 #include <QWidget>
@@ -25,8 +26,7 @@ struct Naming {
     QString name;
 };
 
-const QWidget* scopeOf(const QWidget* control)
-{
+const QWidget* scopeOf(const QWidget* control) {
     for (const QWidget* up = control->parentWidget(); up; up = up->parentWidget()) {
         if (up->property(kScope).toBool())
             return up;
@@ -34,13 +34,11 @@ const QWidget* scopeOf(const QWidget* control)
     return nullptr;
 }
 
-QString key(const QString& name)
-{
+QString key(const QString& name) {
     return name.toCaseFolded();
 }
 
-QHash<QString, int> countNames(const std::vector<Naming>& namings)
-{
+QHash<QString, int> countNames(const std::vector<Naming>& namings) {
     QHash<QString, int> counts;
     for (const Naming& naming : namings)
         ++counts[key(naming.name)];
@@ -49,8 +47,7 @@ QHash<QString, int> countNames(const std::vector<Naming>& namings)
 
 // The first name keeps its form; later equal ones get " 2", " 3" ... so that
 // no two controls sound alike.
-void numberRemainingTwins(std::vector<Naming>& namings)
-{
+void numberRemainingTwins(std::vector<Naming>& namings) {
     QHash<QString, int> taken = countNames(namings);
     QHash<QString, int> seen;
     for (Naming& naming : namings) {
@@ -69,20 +66,17 @@ void numberRemainingTwins(std::vector<Naming>& namings)
 
 } // namespace
 
-void setSpokenContext(QWidget* control, const Spoken& context)
-{
+void setSpokenContext(QWidget* control, const Spoken& context) {
     control->setProperty(kControl, true);
     control->setProperty(kSpokenGerman, context.german);
     control->setProperty(kSpokenEnglish, context.english);
 }
 
-void markNameScope(QWidget* scope)
-{
+void markNameScope(QWidget* scope) {
     scope->setProperty(kScope, true);
 }
 
-QList<QWidget*> namedControls(const QWidget* scope)
-{
+QList<QWidget*> namedControls(const QWidget* scope) {
     QList<QWidget*> controls;
     const QList<QWidget*> all = scope->findChildren<QWidget*>();
     for (QWidget* widget : all) {
@@ -92,8 +86,7 @@ QList<QWidget*> namedControls(const QWidget* scope)
     return controls;
 }
 
-void refreshAccessibleNames(QWidget* scope, bool german)
-{
+void refreshAccessibleNames(QWidget* scope, bool german) {
     std::vector<Naming> namings;
     for (QWidget* control : namedControls(scope)) {
         Naming naming{control, {}, {}, {}};
@@ -118,7 +111,12 @@ void refreshAccessibleNames(QWidget* scope, bool german)
     numberRemainingTwins(namings);
 
     for (const Naming& naming : namings) {
-        naming.control->setAccessibleName(naming.name);
+        // A button heard under its own caption keeps no fixed name, so it is
+        // heard with the caption it shows at the time, also after a handler
+        // changed it.
+        const bool ownCaption = !naming.caption.isEmpty() && naming.name == naming.caption &&
+                                qobject_cast<QAbstractButton*>(naming.control);
+        naming.control->setAccessibleName(ownCaption ? QString() : naming.name);
         naming.control->setAccessibleDescription(naming.control->toolTip());
     }
 }

@@ -27,8 +27,9 @@ void markNameScope(QWidget* scope);
 QList<QWidget*> namedControls(const QWidget* scope);
 
 // Gives every control of `scope` its accessible name: its caption where that
-// is unique in the scope, otherwise what it is about followed by the caption,
-// or what it is about alone where it has no caption; names still equal after
+// is unique in the scope (a button is then heard with the caption it shows
+// at any time), otherwise what it is about followed by the caption, or
+// what it is about alone where it has no caption; names still equal after
 // that are numbered. Tooltips become accessible descriptions. Run again
 // whenever captions change.
 void refreshAccessibleNames(QWidget* scope, bool german);

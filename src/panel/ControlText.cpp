@@ -15,8 +15,7 @@ constexpr auto kDesignCaption = "zorDesignCaption";
 
 } // namespace
 
-QString captionOf(const QObject* control)
-{
+QString captionOf(const QObject* control) {
     if (const auto* menu = qobject_cast<const QMenu*>(control))
         return menu->title();
     if (const auto* action = qobject_cast<const QAction*>(control))
@@ -30,8 +29,7 @@ QString captionOf(const QObject* control)
     return {};
 }
 
-void setCaptionOf(QObject* control, const QString& caption)
-{
+void setCaptionOf(QObject* control, const QString& caption) {
     if (auto* menu = qobject_cast<QMenu*>(control))
         menu->setTitle(caption);
     else if (auto* action = qobject_cast<QAction*>(control))
@@ -44,23 +42,19 @@ void setCaptionOf(QObject* control, const QString& caption)
         label->setText(caption);
 }
 
-void rememberDesignCaption(QObject* control)
-{
+void rememberDesignCaption(QObject* control) {
     setDesignCaption(control, captionOf(control));
 }
 
-void setDesignCaption(QObject* control, const QString& caption)
-{
+void setDesignCaption(QObject* control, const QString& caption) {
     control->setProperty(kDesignCaption, caption);
 }
 
-QString designCaptionOf(const QObject* control)
-{
+QString designCaptionOf(const QObject* control) {
     return control->property(kDesignCaption).toString();
 }
 
-QString withoutMnemonics(const QString& caption)
-{
+QString withoutMnemonics(const QString& caption) {
     QString shown;
     shown.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -75,8 +69,7 @@ QString withoutMnemonics(const QString& caption)
     return shown;
 }
 
-QString spokenCaption(const QString& caption)
-{
+QString spokenCaption(const QString& caption) {
     QString spoken = withoutMnemonics(caption).simplified();
     while (spoken.endsWith(u':'))
         spoken = spoken.chopped(1).trimmed();

@@ -17,16 +17,13 @@ namespace {
 // Speaks a display as "what it shows: the value"; an operated display is a
 // button a screen reader can press.
 class DisplayLabelAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit DisplayLabelAccessible(DisplayLabel* label)
         : QAccessibleWidget(label, label->action() == DisplayLabel::Action::None
                                        ? QAccessible::StaticText
-                                       : QAccessible::Button)
-    {
-    }
+                                       : QAccessible::Button) {}
 
-    QString text(QAccessible::Text kind) const override
-    {
+    QString text(QAccessible::Text kind) const override {
         const QString value = withoutMnemonics(label()->text());
         if (kind == QAccessible::Value)
             return value;
@@ -38,34 +35,30 @@ public:
         return subject.isEmpty() ? value : subject + QStringLiteral(": ") + value;
     }
 
-    QStringList actionNames() const override
-    {
+    QStringList actionNames() const override {
         if (label()->action() == DisplayLabel::Action::None)
             return QAccessibleWidget::actionNames();
         return {pressAction()};
     }
 
-    void doAction(const QString& name) override
-    {
+    void doAction(const QString& name) override {
         if (name == pressAction())
             label()->trigger();
         else
             QAccessibleWidget::doAction(name);
     }
 
-private:
+  private:
     DisplayLabel* label() const { return static_cast<DisplayLabel*>(widget()); }
 };
 
-QAccessibleInterface* displayLabelFactory(const QString& className, QObject* object)
-{
+QAccessibleInterface* displayLabelFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("zor::DisplayLabel") && object && object->isWidgetType())
         return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
     return nullptr;
 }
 
-void installAccessibleFactoryOnce()
-{
+void installAccessibleFactoryOnce() {
     static const bool installed = [] {
         QAccessible::installFactory(displayLabelFactory);
         return true;
@@ -75,51 +68,44 @@ void installAccessibleFactoryOnce()
 
 } // namespace
 
-DisplayLabel::DisplayLabel(QWidget* parent) : QLabel(parent)
-{
+DisplayLabel::DisplayLabel(QWidget* parent) : QLabel(parent) {
     installAccessibleFactoryOnce();
 }
 
-void DisplayLabel::setAction(Action action)
-{
+void DisplayLabel::setAction(Action action) {
     action_ = action;
     setFocusPolicy(action == Action::None ? Qt::NoFocus : Qt::StrongFocus);
     setCursor(action == Action::None ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
-void DisplayLabel::setBordered(bool bordered)
-{
+void DisplayLabel::setBordered(bool bordered) {
     setFrameStyle(bordered ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     setLineWidth(1);
     if (bordered)
         setAlignment(Qt::AlignCenter);
 }
 
-void DisplayLabel::trigger()
-{
+void DisplayLabel::trigger() {
     if (action_ == Action::Click)
         emit clicked();
     else if (action_ == Action::DoubleClick)
         emit doubleClicked();
 }
 
-void DisplayLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void DisplayLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (action_ == Action::Click && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
 
-void DisplayLabel::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void DisplayLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (action_ == Action::DoubleClick && event->button() == Qt::LeftButton)
         emit doubleClicked();
     QLabel::mouseDoubleClickEvent(event);
 }
 
-void DisplayLabel::keyPressEvent(QKeyEvent* event)
-{
+void DisplayLabel::keyPressEvent(QKeyEvent* event) {
     const bool acts = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                       event->key() == Qt::Key_Space;
     if (action_ != Action::None && acts) {
@@ -130,8 +116,7 @@ void DisplayLabel::keyPressEvent(QKeyEvent* event)
     QLabel::keyPressEvent(event);
 }
 
-void DisplayLabel::paintEvent(QPaintEvent* event)
-{
+void DisplayLabel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     int flags = int(alignment()) | Qt::TextHideMnemonic;

@@ -13,7 +13,7 @@ namespace zor {
 class DisplayLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     enum class Action { None, Click, DoubleClick };
 
     explicit DisplayLabel(QWidget* parent = nullptr);
@@ -28,17 +28,17 @@ public:
     // Performs the display's action as the mouse or the keyboard would.
     void trigger();
 
-signals:
+  signals:
     void clicked();
     void doubleClicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Action action_ = Action::None;
 };
 

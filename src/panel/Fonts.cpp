@@ -8,12 +8,14 @@ namespace zor {
 
 namespace {
 
-QStringList familiesOf(FontFace face)
-{
+QStringList familiesOf(FontFace face) {
     switch (face) {
     case FontFace::Sans:
-        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed"),
+        return {QStringLiteral("Arial"),
+                QStringLiteral("Liberation Sans"),
+                QStringLiteral("Arimo"),
+                QStringLiteral("Helvetica"),
+                QStringLiteral("DejaVu Sans Condensed"),
                 QStringLiteral("DejaVu Sans")};
     case FontFace::Narrow:
         return {QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
@@ -29,8 +31,7 @@ QStringList familiesOf(FontFace face)
     return {};
 }
 
-QFont::StyleHint hintOf(FontFace face)
-{
+QFont::StyleHint hintOf(FontFace face) {
     switch (face) {
     case FontFace::Terminal:
         return QFont::Monospace;
@@ -45,8 +46,7 @@ QFont::StyleHint hintOf(FontFace face)
 
 } // namespace
 
-QFont designFont(FontFace face, double points, bool bold)
-{
+QFont designFont(FontFace face, double points, bool bold) {
     QFont font;
     font.setFamilies(familiesOf(face));
     font.setStyleHint(hintOf(face));
@@ -55,8 +55,7 @@ QFont designFont(FontFace face, double points, bool bold)
     return font;
 }
 
-QFont windowFont()
-{
+QFont windowFont() {
     return designFont(FontFace::Sans, 8.25);
 }
 

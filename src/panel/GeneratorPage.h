@@ -16,7 +16,7 @@ class PictureSwitch;
 class GeneratorPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit GeneratorPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -29,7 +29,7 @@ public:
     QGroupBox* AF_Freq_Frame() const { return AF_Freq_Frame_; }
     DisplayLabel* Input_AF_Freq_Label() const { return Input_AF_Freq_Label_; }
 
-private:
+  private:
     PageContext& context_;
 
     QGroupBox* RF_Freq_Frame_ = nullptr;

@@ -6,13 +6,11 @@
 namespace zor {
 
 LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent)
-    : QPlainTextEdit(parent), maxLength_(maxLength)
-{
+    : QPlainTextEdit(parent), maxLength_(maxLength) {
     connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::cutExcess);
 }
 
-void LimitedTextEdit::cutExcess()
-{
+void LimitedTextEdit::cutExcess() {
     if (cutting_)
         return;
     // characterCount() counts the closing paragraph mark as well.

@@ -10,12 +10,12 @@ namespace zor {
 class LimitedTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit LimitedTextEdit(int maxLength, QWidget* parent = nullptr);
 
     int maxLength() const { return maxLength_; }
 
-private:
+  private:
     void cutExcess();
 
     int maxLength_;

@@ -32,8 +32,7 @@ constexpr int kLineTwips = 15;
 
 // Frames carry their caption on the frame line, so controls placed in a
 // frame stand clear of it; the classic style draws them that way.
-QStyle* frameStyle()
-{
+QStyle* frameStyle() {
     static QStyle* const style = [] {
         QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
         if (classic)
@@ -46,33 +45,28 @@ QStyle* frameStyle()
 } // namespace
 
 PageKit::PageKit(QWidget* scope, QString pictureFolder, int stripTwips)
-    : scope_(scope), pictureFolder_(std::move(pictureFolder)), stripTwips_(stripTwips)
-{
+    : scope_(scope), pictureFolder_(std::move(pictureFolder)), stripTwips_(stripTwips) {
     markNameScope(scope_);
 }
 
-QString PageKit::arrayName(const QString& array, int index)
-{
+QString PageKit::arrayName(const QString& array, int index) {
     return array + u'(' + QString::number(index) + u')';
 }
 
-void PageKit::place(QWidget* control, QWidget* parent, const QString& name, TwipRect at)
-{
+void PageKit::place(QWidget* control, QWidget* parent, const QString& name, TwipRect at) {
     if (parent == scope_)
         at.top -= stripTwips_;
     control->setObjectName(name);
     control->setGeometry(twipsToPixels(at));
 }
 
-void PageKit::announce(QWidget* control, const Spoken& about)
-{
+void PageKit::announce(QWidget* control, const Spoken& about) {
     setSpokenContext(control, about);
     rememberDesignCaption(control);
 }
 
-QGroupBox* PageKit::frame(QWidget* parent, const QString& name, TwipRect at,
-                          const QString& caption, const Spoken& about)
-{
+QGroupBox* PageKit::frame(QWidget* parent, const QString& name, TwipRect at, const QString& caption,
+                          const Spoken& about) {
     auto* frame = new QGroupBox(caption, parent);
     if (QStyle* classic = frameStyle())
         frame->setStyle(classic);
@@ -82,8 +76,7 @@ QGroupBox* PageKit::frame(QWidget* parent, const QString& name, TwipRect at,
 }
 
 QLabel* PageKit::label(QWidget* parent, const QString& name, TwipRect at, const QString& caption,
-                       const Spoken& about)
-{
+                       const Spoken& about) {
     auto* label = new QLabel(caption, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(label, parent, name, at);
@@ -92,8 +85,7 @@ QLabel* PageKit::label(QWidget* parent, const QString& name, TwipRect at, const 
 }
 
 DisplayLabel* PageKit::display(QWidget* parent, const QString& name, TwipRect at,
-                               const Spoken& about, bool bordered, const QString& designText)
-{
+                               const Spoken& about, bool bordered, const QString& designText) {
     auto* display = new DisplayLabel(parent);
     display->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     display->setBordered(bordered);
@@ -104,8 +96,7 @@ DisplayLabel* PageKit::display(QWidget* parent, const QString& name, TwipRect at
 }
 
 QPushButton* PageKit::button(QWidget* parent, const QString& name, TwipRect at,
-                             const QString& caption, const Spoken& about)
-{
+                             const QString& caption, const Spoken& about) {
     auto* button = new QPushButton(caption, parent);
     button->setAutoDefault(false);
     place(button, parent, name, at);
@@ -114,8 +105,7 @@ QPushButton* PageKit::button(QWidget* parent, const QString& name, TwipRect at,
 }
 
 PictureSwitch* PageKit::pictureSwitch(QWidget* parent, const QString& name, TwipRect at,
-                                      const Spoken& about)
-{
+                                      const Spoken& about) {
     if (at.width == 0)
         at.width = kSwitchTwips;
     if (at.height == 0)
@@ -127,8 +117,7 @@ PictureSwitch* PageKit::pictureSwitch(QWidget* parent, const QString& name, Twip
 }
 
 QScrollBar* PageKit::stepControl(QWidget* parent, const QString& name, TwipRect at, int minimum,
-                                 int maximum, int step, const Spoken& about)
-{
+                                 int maximum, int step, const Spoken& about) {
     const auto orientation = at.width >= at.height ? Qt::Horizontal : Qt::Vertical;
     auto* scroll = new QScrollBar(orientation, parent);
     scroll->setRange(minimum, maximum);
@@ -140,8 +129,7 @@ QScrollBar* PageKit::stepControl(QWidget* parent, const QString& name, TwipRect 
     return scroll;
 }
 
-QButtonGroup* PageKit::optionGroup(const QString& array)
-{
+QButtonGroup* PageKit::optionGroup(const QString& array) {
     auto* group = new QButtonGroup(scope_);
     group->setObjectName(array);
     group->setExclusive(true);
@@ -149,8 +137,7 @@ QButtonGroup* PageKit::optionGroup(const QString& array)
 }
 
 QRadioButton* PageKit::option(QButtonGroup* group, int index, QWidget* parent, TwipRect at,
-                              const QString& caption, const Spoken& about)
-{
+                              const QString& caption, const Spoken& about) {
     auto* option = new QRadioButton(caption, parent);
     group->addButton(option, index);
     place(option, parent, arrayName(group->objectName(), index), at);
@@ -159,8 +146,7 @@ QRadioButton* PageKit::option(QButtonGroup* group, int index, QWidget* parent, T
 }
 
 QCheckBox* PageKit::checkBox(QWidget* parent, const QString& name, TwipRect at,
-                             const QString& caption, const Spoken& about)
-{
+                             const QString& caption, const Spoken& about) {
     auto* box = new QCheckBox(caption, parent);
     place(box, parent, name, at);
     announce(box, about);
@@ -168,8 +154,7 @@ QCheckBox* PageKit::checkBox(QWidget* parent, const QString& name, TwipRect at,
 }
 
 QComboBox* PageKit::dropDown(QWidget* parent, const QString& name, TwipRect at,
-                             const Spoken& about)
-{
+                             const Spoken& about) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -180,8 +165,7 @@ QComboBox* PageKit::dropDown(QWidget* parent, const QString& name, TwipRect at,
 }
 
 QLineEdit* PageKit::textField(QWidget* parent, const QString& name, TwipRect at,
-                              const Spoken& about, int maxLength)
-{
+                              const Spoken& about, int maxLength) {
     auto* field = new QLineEdit(parent);
     if (maxLength > 0)
         field->setMaxLength(maxLength);
@@ -191,8 +175,7 @@ QLineEdit* PageKit::textField(QWidget* parent, const QString& name, TwipRect at,
 }
 
 LimitedTextEdit* PageKit::multiLineText(QWidget* parent, const QString& name, TwipRect at,
-                                        int maxLength, const Spoken& about)
-{
+                                        int maxLength, const Spoken& about) {
     auto* field = new LimitedTextEdit(maxLength, parent);
     field->setTabChangesFocus(true);
     place(field, parent, name, at);
@@ -200,8 +183,7 @@ LimitedTextEdit* PageKit::multiLineText(QWidget* parent, const QString& name, Tw
     return field;
 }
 
-QListWidget* PageKit::list(QWidget* parent, const QString& name, TwipRect at, const Spoken& about)
-{
+QListWidget* PageKit::list(QWidget* parent, const QString& name, TwipRect at, const Spoken& about) {
     auto* list = new QListWidget(parent);
     place(list, parent, name, at);
     setSpokenContext(list, about);
@@ -209,8 +191,7 @@ QListWidget* PageKit::list(QWidget* parent, const QString& name, TwipRect at, co
 }
 
 QLabel* PageKit::picture(QWidget* parent, const QString& name, TwipRect at, const QString& file,
-                         const Spoken& about, bool stretched)
-{
+                         const Spoken& about, bool stretched) {
     auto* picture = new QLabel(parent);
     const QString path = fileIgnoringCase(DataFolder(pictureFolder_).file(file));
     if (QFileInfo(path).isFile())
@@ -222,21 +203,19 @@ QLabel* PageKit::picture(QWidget* parent, const QString& name, TwipRect at, cons
     return picture;
 }
 
-QFrame* PageKit::line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2)
-{
+QFrame* PageKit::line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2) {
     auto* line = new QFrame(parent);
     const bool vertical = x1 == x2;
     line->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
-    const TwipRect at = vertical ? TwipRect{x1, y1, kLineTwips, y2 - y1}
-                                 : TwipRect{x1, y1, x2 - x1, kLineTwips};
+    const TwipRect at =
+        vertical ? TwipRect{x1, y1, kLineTwips, y2 - y1} : TwipRect{x1, y1, x2 - x1, kLineTwips};
     place(line, parent, name, at);
     return line;
 }
 
-QTimer* PageKit::timer(const QString& name, int intervalMs, bool enabled)
-{
+QTimer* PageKit::timer(const QString& name, int intervalMs, bool enabled) {
     auto* timer = new QTimer(scope_);
     timer->setObjectName(name);
     timer->setInterval(intervalMs);
@@ -245,8 +224,7 @@ QTimer* PageKit::timer(const QString& name, int intervalMs, bool enabled)
     return timer;
 }
 
-void raiseTowardsTop(QScrollBar* step)
-{
+void raiseTowardsTop(QScrollBar* step) {
     step->setInvertedAppearance(true);
     // The action has moved the slider position but not yet the value, so the
     // step can still be mirrored here.
@@ -270,13 +248,11 @@ void raiseTowardsTop(QScrollBar* step)
     });
 }
 
-QRadioButton* optionAt(const QButtonGroup* group, int index)
-{
+QRadioButton* optionAt(const QButtonGroup* group, int index) {
     return qobject_cast<QRadioButton*>(group->button(index));
 }
 
-void setTimerInterval(QTimer* timer, int intervalMs)
-{
+void setTimerInterval(QTimer* timer, int intervalMs) {
     if (intervalMs <= 0) {
         timer->stop();
         return;

@@ -49,8 +49,8 @@ public:
                   const Spoken& about = {});
     DisplayLabel* display(QWidget* parent, const QString& name, TwipRect at, const Spoken& about,
                           bool bordered = false, const QString& designText = {});
-    QPushButton* button(QWidget* parent, const QString& name, TwipRect at,
-                        const QString& caption, const Spoken& about = {});
+    QPushButton* button(QWidget* parent, const QString& name, TwipRect at, const QString& caption,
+                        const Spoken& about = {});
     // A picture switch, 480 x 480 unless `at` gives a size.
     PictureSwitch* pictureSwitch(QWidget* parent, const QString& name, TwipRect at,
                                  const Spoken& about);
@@ -63,15 +63,15 @@ public:
     QButtonGroup* optionGroup(const QString& array);
     QRadioButton* option(QButtonGroup* group, int index, QWidget* parent, TwipRect at,
                          const QString& caption, const Spoken& about = {});
-    QCheckBox* checkBox(QWidget* parent, const QString& name, TwipRect at,
-                        const QString& caption, const Spoken& about = {});
+    QCheckBox* checkBox(QWidget* parent, const QString& name, TwipRect at, const QString& caption,
+                        const Spoken& about = {});
     // A drop-down field: editable text with a list; typing never adds entries.
     QComboBox* dropDown(QWidget* parent, const QString& name, TwipRect at, const Spoken& about);
     // A single-line text field; `maxLength` 0 leaves its length open.
     QLineEdit* textField(QWidget* parent, const QString& name, TwipRect at, const Spoken& about,
                          int maxLength = 0);
-    LimitedTextEdit* multiLineText(QWidget* parent, const QString& name, TwipRect at,
-                                   int maxLength, const Spoken& about);
+    LimitedTextEdit* multiLineText(QWidget* parent, const QString& name, TwipRect at, int maxLength,
+                                   const Spoken& about);
     QListWidget* list(QWidget* parent, const QString& name, TwipRect at, const Spoken& about);
     // A picture from the data folder; `stretched` scales it to the control.
     QLabel* picture(QWidget* parent, const QString& name, TwipRect at, const QString& file,
@@ -80,8 +80,6 @@ public:
     QFrame* line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2);
     // A timer owned by the scope, running from the start when `enabled`.
     QTimer* timer(const QString& name, int intervalMs, bool enabled);
-
-    const QString& pictureFolder() const { return pictureFolder_; }
 
 private:
     void place(QWidget* control, QWidget* parent, const QString& name, TwipRect at);

@@ -10,8 +10,7 @@ namespace zor {
 
 namespace {
 
-QIcon pictureFrom(const QString& folder, const char* name)
-{
+QIcon pictureFrom(const QString& folder, const char* name) {
     const QString path = fileIgnoringCase(DataFolder(folder).file(QLatin1String(name)));
     if (!QFileInfo(path).isFile())
         return {};
@@ -23,14 +22,12 @@ QIcon pictureFrom(const QString& folder, const char* name)
 
 PictureSwitch::PictureSwitch(const QString& pictureFolder, QWidget* parent)
     : QPushButton(parent), on_(pictureFrom(pictureFolder, kSwitchOnPicture)),
-      off_(pictureFrom(pictureFolder, kSwitchOffPicture))
-{
+      off_(pictureFrom(pictureFolder, kSwitchOffPicture)) {
     setCheckable(true);
     showPicture();
 }
 
-void PictureSwitch::showOn(bool on)
-{
+void PictureSwitch::showOn(bool on) {
     setChecked(on);
     showPicture();
 }
@@ -39,15 +36,13 @@ void PictureSwitch::showOn(bool on)
 // refuse (the EON TA switch does).
 void PictureSwitch::nextCheckState() {}
 
-void PictureSwitch::resizeEvent(QResizeEvent* event)
-{
+void PictureSwitch::resizeEvent(QResizeEvent* event) {
     QPushButton::resizeEvent(event);
     const int side = qMax(8, qMin(event->size().width(), event->size().height()) - 6);
     setIconSize(QSize(side, side));
 }
 
-void PictureSwitch::showPicture()
-{
+void PictureSwitch::showPicture() {
     const QIcon& picture = isChecked() ? on_ : off_;
     setIcon(picture);
     setText(picture.isNull() ? (isChecked() ? QStringLiteral("ON") : QStringLiteral("OFF"))

@@ -14,17 +14,17 @@ namespace zor {
 class PictureSwitch : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     explicit PictureSwitch(const QString& pictureFolder, QWidget* parent = nullptr);
 
     void showOn(bool on);
     bool showsOn() const { return isChecked(); }
 
-protected:
+  protected:
     void nextCheckState() override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void showPicture();
 
     QIcon on_;

@@ -7,7 +7,7 @@ namespace zor {
 // The status strip at the top of the window, seen from a page: the label
 // array `Status` whose value fields show what was last sent.
 class StatusLine {
-public:
+  public:
     virtual ~StatusLine() = default;
 
     // Sets the text of `Status(index)`.

@@ -24,9 +24,7 @@ constexpr int kDisplayHeight = 255;
 
 } // namespace
 
-StereoPage::StereoPage(PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context)
-{
+StereoPage::StereoPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("StereoPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     buildMpx(kit);
@@ -36,48 +34,41 @@ StereoPage::StereoPage(PageContext& context, QWidget* parent)
     buildTestMode(kit);
 }
 
-QRadioButton* StereoPage::FM_Source_Opt(int index) const
-{
+QRadioButton* StereoPage::FM_Source_Opt(int index) const {
     return optionAt(FM_Source_Opt_, index);
 }
-QRadioButton* StereoPage::FM_Imp_Opt(int index) const
-{
+QRadioButton* StereoPage::FM_Imp_Opt(int index) const {
     return optionAt(FM_Imp_Opt_, index);
 }
-QRadioButton* StereoPage::Pre_opt(int index) const
-{
+QRadioButton* StereoPage::Pre_opt(int index) const {
     return optionAt(Pre_opt_, index);
 }
-QRadioButton* StereoPage::Stereo_Opt(int index) const
-{
+QRadioButton* StereoPage::Stereo_Opt(int index) const {
     return optionAt(Stereo_Opt_, index);
 }
-QRadioButton* StereoPage::ARI_Mode_Opt(int index) const
-{
+QRadioButton* StereoPage::ARI_Mode_Opt(int index) const {
     return optionAt(ARI_Mode_Opt_, index);
 }
-QRadioButton* StereoPage::BK_Opt(int index) const
-{
+QRadioButton* StereoPage::BK_Opt(int index) const {
     return optionAt(BK_Opt_, index);
 }
-QRadioButton* StereoPage::TestDat_Opt(int index) const
-{
+QRadioButton* StereoPage::TestDat_Opt(int index) const {
     return optionAt(TestDat_Opt_, index);
 }
 
-void StereoPage::buildMpx(PageKit& kit)
-{
+void StereoPage::buildMpx(PageKit& kit) {
     FM_Frame_ = kit.frame(this, QStringLiteral("FM_Frame"), {120, 480, 2295, 3975},
                           QStringLiteral("MPX"), {"MPX", "MPX"});
     FM_Hub_Label2_ =
-        kit.display(FM_Frame_, QStringLiteral("FM_Hub_Label2"),
-                    {120, 360, 1300, kDisplayHeight}, {"MPX-Hub-Anzeige", "MPX deviation display"});
-    FM_Hub_Scroll_ =
-        kit.stepControl(FM_Frame_, QStringLiteral("FM_Hub_Scroll"), {1440, 240, kArrowPair, kArrowPair},
-                        0, 8000, 10, {"MPX-Hub", "MPX deviation"});
+        kit.display(FM_Frame_, QStringLiteral("FM_Hub_Label2"), {120, 360, 1300, kDisplayHeight},
+                    {"MPX-Hub-Anzeige", "MPX deviation display"});
+    FM_Hub_Scroll_ = kit.stepControl(FM_Frame_, QStringLiteral("FM_Hub_Scroll"),
+                                     {1440, 240, kArrowPair, kArrowPair}, 0, 8000, 10,
+                                     {"MPX-Hub", "MPX deviation"});
 
-    FM_Sorce_Frame_ = kit.frame(FM_Frame_, QStringLiteral("FM_Sorce_Frame"), {60, 1320, 2175, 1365},
-                                QStringLiteral("Source"), {"Modulationsquelle", "modulation source"});
+    FM_Sorce_Frame_ =
+        kit.frame(FM_Frame_, QStringLiteral("FM_Sorce_Frame"), {60, 1320, 2175, 1365},
+                  QStringLiteral("Source"), {"Modulationsquelle", "modulation source"});
     FM_Source_Opt_ = kit.optionGroup(QStringLiteral("FM_Source_Opt"));
     const QStringList sources{QStringLiteral("Off"), QStringLiteral("Ext. L, R"),
                               QStringLiteral("Ext S/P Dif"), QStringLiteral("LF Gen")};
@@ -105,8 +96,7 @@ void StereoPage::buildMpx(PageKit& kit)
                    {"Preemphasis", "pre-emphasis"});
 }
 
-void StereoPage::buildStereo(PageKit& kit)
-{
+void StereoPage::buildStereo(PageKit& kit) {
     Frame_stereo_ = kit.frame(this, QStringLiteral("Frame_stereo"), {2400, 480, 2055, 3975},
                               QStringLiteral("Stereo"), {"Stereo", "stereo"});
     Pilto_Label_ = kit.label(Frame_stereo_, QStringLiteral("Pilto_Label"),
@@ -137,22 +127,21 @@ void StereoPage::buildStereo(PageKit& kit)
                    {"Stereo-Modus", "stereo mode"});
 }
 
-void StereoPage::buildAri(PageKit& kit)
-{
+void StereoPage::buildAri(PageKit& kit) {
     Ari_Frame_ = kit.frame(this, QStringLiteral("Ari_Frame"), {4440, 480, 1935, 3975},
                            QStringLiteral("A R I"), {"ARI", "ARI"});
     Ari_OnOff_ = kit.pictureSwitch(Ari_Frame_, QStringLiteral("Ari_OnOff"), {1320, 240},
                                    {"ARI ein/aus", "ARI on/off"});
-    Ari_Label_ = kit.display(Ari_Frame_, QStringLiteral("Ari_Label"),
-                             {120, 960, kDisplayWidth, kDisplayHeight},
-                             {"ARI-Hub-Anzeige", "ARI deviation display"}, false,
-                             QStringLiteral("A R I"));
+    Ari_Label_ = kit.display(
+        Ari_Frame_, QStringLiteral("Ari_Label"), {120, 960, kDisplayWidth, kDisplayHeight},
+        {"ARI-Hub-Anzeige", "ARI deviation display"}, false, QStringLiteral("A R I"));
     Ari_hub_Scroll_ = kit.stepControl(Ari_Frame_, QStringLiteral("Ari_hub_Scroll"),
                                       {1320, 840, kArrowPair, kArrowPair}, 0, 800, 5,
                                       {"ARI-Hub", "ARI deviation"});
 
-    Ari_Mode_Frame_ = kit.frame(Ari_Frame_, QStringLiteral("Ari_Mode_Frame"), {120, 1440, 1695, 1335},
-                                QStringLiteral("Mode"), {"ARI-Kennung", "ARI identification"});
+    Ari_Mode_Frame_ =
+        kit.frame(Ari_Frame_, QStringLiteral("Ari_Mode_Frame"), {120, 1440, 1695, 1335},
+                  QStringLiteral("Mode"), {"ARI-Kennung", "ARI identification"});
     ARI_Mode_Opt_ = kit.optionGroup(QStringLiteral("ARI_Mode_Opt"));
     const QStringList idents{QStringLiteral("nix"), QStringLiteral("DK"), QStringLiteral("BK"),
                              QStringLiteral("DK + BK")};
@@ -171,37 +160,35 @@ void StereoPage::buildAri(PageKit& kit)
     }
 }
 
-void StereoPage::buildRds(PageKit& kit)
-{
+void StereoPage::buildRds(PageKit& kit) {
     RDS_Frame_ = kit.frame(this, QStringLiteral("RDS_Frame"), {6360, 480, 1935, 2175},
                            QStringLiteral("R D S"), {"RDS", "RDS"});
     RDS_OnOff_ = kit.pictureSwitch(RDS_Frame_, QStringLiteral("RDS_OnOff"), {1320, 240},
                                    {"RDS ein/aus", "RDS on/off"});
-    RDS_Hub_Label_ = kit.display(RDS_Frame_, QStringLiteral("RDS_Hub_Label"),
-                                 {120, 960, kDisplayWidth, kDisplayHeight},
-                                 {"RDS-Hub-Anzeige", "RDS deviation display"}, false,
-                                 QStringLiteral("RDS Hub"));
+    RDS_Hub_Label_ = kit.display(
+        RDS_Frame_, QStringLiteral("RDS_Hub_Label"), {120, 960, kDisplayWidth, kDisplayHeight},
+        {"RDS-Hub-Anzeige", "RDS deviation display"}, false, QStringLiteral("RDS Hub"));
     RDS_Hub_Scroll_ = kit.stepControl(RDS_Frame_, QStringLiteral("RDS_Hub_Scroll"),
                                       {1320, 840, kArrowPair, kArrowPair}, 0, 400, 5,
                                       {"RDS-Hub", "RDS deviation"});
-    RDS_Phase_Label_ = kit.display(RDS_Frame_, QStringLiteral("RDS_Phase_Label"),
-                                   {120, 1560, kDisplayWidth, kDisplayHeight},
-                                   {"RDS-Phase-Anzeige", "RDS phase display"}, false,
-                                   QStringLiteral("RDS Phase"));
+    RDS_Phase_Label_ = kit.display(
+        RDS_Frame_, QStringLiteral("RDS_Phase_Label"), {120, 1560, kDisplayWidth, kDisplayHeight},
+        {"RDS-Phase-Anzeige", "RDS phase display"}, false, QStringLiteral("RDS Phase"));
     RDS_Phase_Scroll_ = kit.stepControl(RDS_Frame_, QStringLiteral("RDS_Phase_Scroll"),
                                         {1320, 1440, kArrowPair, kArrowPair}, 0, 359, 1,
                                         {"RDS-Phase", "RDS phase"});
 }
 
-void StereoPage::buildTestMode(PageKit& kit)
-{
+void StereoPage::buildTestMode(PageKit& kit) {
     Frame11_ = kit.frame(this, QStringLiteral("Frame11"), {6360, 2640, 1935, 1815},
                          QStringLiteral("Test Mode"), {"Testmodus", "test mode"});
-    Taste_DATA_MODE_ = kit.button(Frame11_, QStringLiteral("Taste_DATA_MODE"), {240, 240, 1575, 375},
-                                  QStringLiteral("RDS_Mode"), {"Daten- oder Testmodus", "data or test mode"});
+    Taste_DATA_MODE_ =
+        kit.button(Frame11_, QStringLiteral("Taste_DATA_MODE"), {240, 240, 1575, 375},
+                   QStringLiteral("RDS_Mode"), {"Daten- oder Testmodus", "data or test mode"});
     TestDat_Opt_ = kit.optionGroup(QStringLiteral("TestDat_Opt"));
     const QStringList patterns{QStringLiteral("0 0 0 0 0 0 0 0"), QStringLiteral("1 1 1 1 1 1 1 1"),
-                               QStringLiteral("0 1 0 1 0 1 0 1"), QStringLiteral("1 1 0 0 1 1 0 0")};
+                               QStringLiteral("0 1 0 1 0 1 0 1"),
+                               QStringLiteral("1 1 0 0 1 1 0 0")};
     const QFont terminal = designFont(FontFace::Terminal, 6, true);
     for (int i = 0; i < patterns.size(); ++i)
         kit.option(TestDat_Opt_, i, Frame11_, {120, 720 + i * 255, 1740, 240}, patterns[i],

@@ -24,7 +24,7 @@ class PictureSwitch;
 class StereoPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit StereoPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -75,7 +75,7 @@ public:
     QButtonGroup* TestDat_Opt() const { return TestDat_Opt_; }
     QRadioButton* TestDat_Opt(int index) const;
 
-private:
+  private:
     void buildMpx(PageKit& kit);
     void buildStereo(PageKit& kit);
     void buildAri(PageKit& kit);

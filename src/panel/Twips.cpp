@@ -14,26 +14,22 @@ constexpr double kSmallestScale = 0.5;
 
 double scale_ = 1.0;
 
-double screenDpiRatio()
-{
+double screenDpiRatio() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
 }
 
 } // namespace
 
-double twipScale()
-{
+double twipScale() {
     return scale_;
 }
 
-void setTwipScale(double scale)
-{
+void setTwipScale(double scale) {
     scale_ = scale > 0.0 ? scale : 1.0;
 }
 
-double fittingTwipScale(double logicalDpi, QSize available, QSize neededAt96)
-{
+double fittingTwipScale(double logicalDpi, QSize available, QSize neededAt96) {
     double scale = logicalDpi > 0.0 ? logicalDpi / 96.0 : 1.0;
     if (available.width() > 0 && neededAt96.width() > 0)
         scale = std::min(scale, double(available.width()) / neededAt96.width());
@@ -42,13 +38,11 @@ double fittingTwipScale(double logicalDpi, QSize available, QSize neededAt96)
     return std::max(scale, kSmallestScale);
 }
 
-int twipsToPixels(int twips)
-{
+int twipsToPixels(int twips) {
     return int(std::lround(twips * scale_ / kTwipsPerPixelAt96));
 }
 
-QRect twipsToPixels(const TwipRect& rect)
-{
+QRect twipsToPixels(const TwipRect& rect) {
     const int left = twipsToPixels(rect.left);
     const int top = twipsToPixels(rect.top);
     const int right = twipsToPixels(rect.left + rect.width);
@@ -56,13 +50,11 @@ QRect twipsToPixels(const TwipRect& rect)
     return QRect(left, top, right - left, bottom - top);
 }
 
-QSize twipsToPixels(int width, int height)
-{
+QSize twipsToPixels(int width, int height) {
     return QSize(twipsToPixels(width), twipsToPixels(height));
 }
 
-double fontScale()
-{
+double fontScale() {
     return scale_ / screenDpiRatio();
 }
 

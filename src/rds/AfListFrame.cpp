@@ -10,8 +10,7 @@
 
 namespace zor {
 
-AfListFrame AfListFrame::build(PageKit& kit, QWidget* page, const Names& names, TwipRect at)
-{
+AfListFrame AfListFrame::build(PageKit& kit, QWidget* page, const Names& names, TwipRect at) {
     const Spoken& about = names.about;
     const auto withWord = [&](const char* german, const char* english) {
         return Spoken{about.german + QLatin1String(german), about.english + QLatin1String(english)};

@@ -14,7 +14,7 @@ namespace zor {
 class AfListPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit AfListPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -27,7 +27,7 @@ public:
     QPushButton* AF_Bearbeiten() const { return af_.edit; }
     QPushButton* Taste_AF_Senden() const { return af_.send; }
 
-private:
+  private:
     PageContext& context_;
     AfListFrame af_;
 };

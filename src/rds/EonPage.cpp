@@ -21,8 +21,7 @@ constexpr int kButtonLeft = 2400;
 
 } // namespace
 
-EonPage::EonPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context)
-{
+EonPage::EonPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("EonPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
 
@@ -42,9 +41,9 @@ EonPage::EonPage(PageContext& context, QWidget* parent) : QWidget(parent), conte
 
     EON_PTY_LAbel_ = kit.label(this, QStringLiteral("EON_PTY_LAbel"), {kLabelLeft, 2160, 900, 300},
                                QStringLiteral("EON PTY"), {"EON PTY", "EON PTY"});
-    EON_PTY_Combo_ = kit.dropDown(this, QStringLiteral("EON_PTY_Combo"),
-                                  {kFieldLeft, 2160, 2055, 315},
-                                  {"EON-Programmtyp", "EON programme type"});
+    EON_PTY_Combo_ =
+        kit.dropDown(this, QStringLiteral("EON_PTY_Combo"), {kFieldLeft, 2160, 2055, 315},
+                     {"EON-Programmtyp", "EON programme type"});
     EON_PTY_LAbel_->setEnabled(false);
     EON_PTY_Combo_->setEnabled(false);
 
@@ -59,28 +58,29 @@ EonPage::EonPage(PageContext& context, QWidget* parent) : QWidget(parent), conte
     EON_TA_Zeit_ = kit.timer(QStringLiteral("EON_TA_Zeit"), 1000, false);
 
     afb_ = AfListFrame::build(kit, this,
-                              {QStringLiteral("Frame3"), QStringLiteral("Tuned_AFB"),
-                               QStringLiteral("AFB_Liste"), QStringLiteral("EON_AFB_Opt"),
-                               QStringLiteral("EON_AF_Bearbeiten"), QStringLiteral("EON_AFB_Senden"),
-                               QStringLiteral("EON AF Listen"), {"EON AF", "EON AF"}},
+                              {QStringLiteral("Frame3"),
+                               QStringLiteral("Tuned_AFB"),
+                               QStringLiteral("AFB_Liste"),
+                               QStringLiteral("EON_AFB_Opt"),
+                               QStringLiteral("EON_AF_Bearbeiten"),
+                               QStringLiteral("EON_AFB_Senden"),
+                               QStringLiteral("EON AF Listen"),
+                               {"EON AF", "EON AF"}},
                               {4800, 840, 3135, 3135});
 }
 
-QRadioButton* EonPage::EON_AFB_Opt(int index) const
-{
+QRadioButton* EonPage::EON_AFB_Opt(int index) const {
     return optionAt(afb_.options, index);
 }
 
-void EonPage::fillEonPtyList(const QStringList& names)
-{
+void EonPage::fillEonPtyList(const QStringList& names) {
     const QSignalBlocker quiet(EON_PTY_Combo_);
     EON_PTY_Combo_->clear();
     EON_PTY_Combo_->addItems(names);
     EON_PTY_Combo_->setCurrentIndex(-1);
 }
 
-void EonPage::chooseEonPty(int index)
-{
+void EonPage::chooseEonPty(int index) {
     if (index < 0 || index >= EON_PTY_Combo_->count())
         return;
     const QSignalBlocker quiet(EON_PTY_Combo_);

@@ -22,7 +22,7 @@ class PictureSwitch;
 class EonPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit EonPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -53,7 +53,7 @@ public:
     void fillEonPtyList(const QStringList& names);
     void chooseEonPty(int index);
 
-private:
+  private:
     PageContext& context_;
 
     QLabel* EON_PI_Label_ = nullptr;

@@ -18,8 +18,7 @@ constexpr int kClockGroup = 4;
 
 } // namespace
 
-GroupsPage::GroupsPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context)
-{
+GroupsPage::GroupsPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("GroupsPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
 
@@ -27,15 +26,16 @@ GroupsPage::GroupsPage(PageContext& context, QWidget* parent) : QWidget(parent),
         const int column = i / 4;
         const int row = i % 4;
         const QString number = QString::number(i);
-        Gruppe_[i] = kit.checkBox(this, PageKit::arrayName(QStringLiteral("Gruppe"), i),
-                                  {kColumnLefts[column], kRowTops[row], 1455, 255},
-                                  QStringLiteral("Group ") + number,
-                                  {QStringLiteral("Gruppe ") + number, QStringLiteral("group ") + number});
+        Gruppe_[i] = kit.checkBox(
+            this, PageKit::arrayName(QStringLiteral("Gruppe"), i),
+            {kColumnLefts[column], kRowTops[row], 1455, 255}, QStringLiteral("Group ") + number,
+            {QStringLiteral("Gruppe ") + number, QStringLiteral("group ") + number});
         const int spare = i + kGroupTypes;
-        Gruppe_[spare] = kit.checkBox(this, PageKit::arrayName(QStringLiteral("Gruppe"), spare),
-                                      {kSpareLefts[column], kRowTops[row], 255, 255}, QString(),
-                                      {QStringLiteral("Gruppe ") + number + QStringLiteral(" Reserve"),
-                                       QStringLiteral("group ") + number + QStringLiteral(" spare")});
+        Gruppe_[spare] =
+            kit.checkBox(this, PageKit::arrayName(QStringLiteral("Gruppe"), spare),
+                         {kSpareLefts[column], kRowTops[row], 255, 255}, QString(),
+                         {QStringLiteral("Gruppe ") + number + QStringLiteral(" Reserve"),
+                          QStringLiteral("group ") + number + QStringLiteral(" spare")});
         Gruppe_[spare]->hide();
     }
     Gruppe_[kClockGroup]->setEnabled(false);
@@ -47,8 +47,7 @@ GroupsPage::GroupsPage(PageContext& context, QWidget* parent) : QWidget(parent),
                            {"Gesendete Gruppenfolge", "group sequence sent"}, true);
 }
 
-QCheckBox* GroupsPage::Gruppe(int index) const
-{
+QCheckBox* GroupsPage::Gruppe(int index) const {
     return index >= 0 && index < int(Gruppe_.size()) ? Gruppe_[index] : nullptr;
 }
 

@@ -19,7 +19,7 @@ class DisplayLabel;
 class GroupsPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kGroupTypes = 16;
 
     explicit GroupsPage(PageContext& context, QWidget* parent = nullptr);
@@ -30,7 +30,7 @@ public:
     QPushButton* GS_Senden() const { return GS_Senden_; }
     DisplayLabel* Label10() const { return Label10_; }
 
-private:
+  private:
     PageContext& context_;
     std::array<QCheckBox*, 2 * kGroupTypes> Gruppe_{};
     QPushButton* GS_Senden_ = nullptr;

@@ -27,8 +27,7 @@ constexpr int kPiLength = 4;
 constexpr int kRadioTextLength = 63;
 
 QLabel* headingLabel(PageKit& kit, QWidget* parent, const QString& name, TwipRect at,
-                     const QString& caption, const Spoken& about)
-{
+                     const QString& caption, const Spoken& about) {
     QLabel* label = kit.label(parent, name, at, caption, about);
     label->setFont(designFont(FontFace::Sans, 9.75, true));
     return label;
@@ -36,8 +35,7 @@ QLabel* headingLabel(PageKit& kit, QWidget* parent, const QString& name, TwipRec
 
 } // namespace
 
-RdsPage::RdsPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context)
-{
+RdsPage::RdsPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("RdsPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     buildProgrammeData(kit);
@@ -50,29 +48,24 @@ RdsPage::RdsPage(PageContext& context, QWidget* parent) : QWidget(parent), conte
     connect(PTY_Combo1_, &QComboBox::activated, this, &RdsPage::ptyPicked);
 }
 
-QRadioButton* RdsPage::TA_Option(int index) const
-{
+QRadioButton* RdsPage::TA_Option(int index) const {
     return optionAt(TA_Option_, index);
 }
-QRadioButton* RdsPage::MS_opt(int index) const
-{
+QRadioButton* RdsPage::MS_opt(int index) const {
     return optionAt(MS_opt_, index);
 }
-QRadioButton* RdsPage::DI_Opt(int index) const
-{
+QRadioButton* RdsPage::DI_Opt(int index) const {
     return optionAt(DI_Opt_, index);
 }
 
-void RdsPage::fillPtyList(const QStringList& names)
-{
+void RdsPage::fillPtyList(const QStringList& names) {
     const QSignalBlocker quiet(PTY_Combo1_);
     PTY_Combo1_->clear();
     PTY_Combo1_->addItems(names);
     PTY_Combo1_->setCurrentIndex(-1);
 }
 
-void RdsPage::choosePty(int index)
-{
+void RdsPage::choosePty(int index) {
     if (index < 0 || index >= PTY_Combo1_->count())
         return;
     {
@@ -82,17 +75,18 @@ void RdsPage::choosePty(int index)
     emit ptyPicked(index);
 }
 
-void RdsPage::buildProgrammeData(PageKit& kit)
-{
+void RdsPage::buildProgrammeData(PageKit& kit) {
     PI_Label_ = headingLabel(kit, this, QStringLiteral("PI_Label"), {240, 480, 1200, 300},
-                             QStringLiteral("P I  : "), {"Programmkennung PI", "programme identification PI"});
+                             QStringLiteral("P I  : "),
+                             {"Programmkennung PI", "programme identification PI"});
     PI_T_ = kit.textField(this, QStringLiteral("PI_T"), {1560, 480, 1455, 300},
                           {"PI-Eingabe", "PI entry"}, kPiLength);
     Command3_ = kit.button(this, QStringLiteral("Command3"), {3120, 480, 975, 300},
                            QStringLiteral("senden"), {"PI", "PI"});
 
-    PS_Label_ = headingLabel(kit, this, QStringLiteral("PS_Label"), {240, 840, 1200, 300},
-                             QStringLiteral("P S  :"), {"Programmname PS", "programme service name PS"});
+    PS_Label_ =
+        headingLabel(kit, this, QStringLiteral("PS_Label"), {240, 840, 1200, 300},
+                     QStringLiteral("P S  :"), {"Programmname PS", "programme service name PS"});
     PS_T_ = kit.textField(this, QStringLiteral("PS_T"), {1560, 840, 1455, 300},
                           {"PS-Eingabe", "PS entry"});
     PS_Taste_ = kit.button(this, QStringLiteral("PS_Taste"), {3120, 840, 975, 300},
@@ -111,10 +105,10 @@ void RdsPage::buildProgrammeData(PageKit& kit)
                                {"Programmtyp", "programme type"});
 }
 
-void RdsPage::buildTrafficAnnouncement(PageKit& kit)
-{
-    Frame1_ = kit.frame(this, QStringLiteral("Frame1"), {240, 2400, 3975, 2175},
-                        QStringLiteral("TA Funktion"), {"Verkehrsdurchsage", "traffic announcement"});
+void RdsPage::buildTrafficAnnouncement(PageKit& kit) {
+    Frame1_ =
+        kit.frame(this, QStringLiteral("Frame1"), {240, 2400, 3975, 2175},
+                  QStringLiteral("TA Funktion"), {"Verkehrsdurchsage", "traffic announcement"});
     TA_Option_ = kit.optionGroup(QStringLiteral("TA_Option"));
     kit.option(TA_Option_, 0, Frame1_, {240, 300, 1700, 255}, QStringLiteral("&Manual"),
                {"TA-Betrieb", "TA mode"})
@@ -133,9 +127,9 @@ void RdsPage::buildTrafficAnnouncement(PageKit& kit)
                                   300, 1, {"TA-Dauer", "TA duration"});
     TA_Zeit_Label_ = kit.display(Frame1_, QStringLiteral("TA_Zeit_Label"), {2280, 1200, 1635, 230},
                                  {"TA-Dauer-Anzeige", "TA duration display"});
-    TA_Rep_HScroll_ = kit.stepControl(Frame1_, QStringLiteral("TA_Rep_HScroll"),
-                                      {960, 1485, 1215, 230}, 0, 60, 1,
-                                      {"TA-Wiederholung", "TA repetition"});
+    TA_Rep_HScroll_ =
+        kit.stepControl(Frame1_, QStringLiteral("TA_Rep_HScroll"), {960, 1485, 1215, 230}, 0, 60, 1,
+                        {"TA-Wiederholung", "TA repetition"});
     TA_Rep_Label_ = kit.display(Frame1_, QStringLiteral("TA_Rep_Label"), {2280, 1485, 1635, 230},
                                 {"TA-Wiederholung-Anzeige", "TA repetition display"});
 
@@ -148,8 +142,7 @@ void RdsPage::buildTrafficAnnouncement(PageKit& kit)
     TA_Rep_Timer_ = kit.timer(QStringLiteral("TA_Rep_Timer"), 500, true);
 }
 
-void RdsPage::buildRadioText(PageKit& kit)
-{
+void RdsPage::buildRadioText(PageKit& kit) {
     RT_Frame_ = kit.frame(this, QStringLiteral("RT_Frame"), {4200, 480, 4215, 1935},
                           QStringLiteral("Radiotext"), {"Radiotext", "RadioText"});
     RT_Text1_ = kit.multiLineText(RT_Frame_, QStringLiteral("RT_Text1"), {240, 240, 3735, 1095},
@@ -161,8 +154,7 @@ void RdsPage::buildRadioText(PageKit& kit)
                             QStringLiteral("senden"), {"Radiotext", "RadioText"});
 }
 
-void RdsPage::buildMusicSpeech(PageKit& kit)
-{
+void RdsPage::buildMusicSpeech(PageKit& kit) {
     // Ends where the clock frame begins.
     MS_Frame_ = kit.frame(this, QStringLiteral("MS_Frame"), {4200, 2400, 1335, 840},
                           QStringLiteral("MS-Schalter"), {"Musik/Sprache", "music/speech"});
@@ -173,8 +165,7 @@ void RdsPage::buildMusicSpeech(PageKit& kit)
                {"Musik/Sprache", "music/speech"});
 }
 
-void RdsPage::buildClock(PageKit& kit)
-{
+void RdsPage::buildClock(PageKit& kit) {
     Time_Frame_ = kit.frame(this, QStringLiteral("Time_Frame"), {4200, 3240, 1335, 1335},
                             QStringLiteral("CT"), {"Uhrzeit CT", "clock time CT"});
     Zeit_Taste_ = kit.pictureSwitch(Time_Frame_, QStringLiteral("Zeit_Taste"), {120, 240},
@@ -188,10 +179,10 @@ void RdsPage::buildClock(PageKit& kit)
     Timer1_ = kit.timer(QStringLiteral("Timer1"), 999, true);
 }
 
-void RdsPage::buildDecoderInfo(PageKit& kit)
-{
-    DI_Frame_ = kit.frame(this, QStringLiteral("DI_Frame"), {5520, 2400, 2895, 2175},
-                          QStringLiteral("Decoder Info"), {"Decoder-Information", "decoder information"});
+void RdsPage::buildDecoderInfo(PageKit& kit) {
+    DI_Frame_ =
+        kit.frame(this, QStringLiteral("DI_Frame"), {5520, 2400, 2895, 2175},
+                  QStringLiteral("Decoder Info"), {"Decoder-Information", "decoder information"});
     DI_Opt_ = kit.optionGroup(QStringLiteral("DI_Opt"));
     const QStringList named{QStringLiteral("Mono"),
                             QStringLiteral("Stereo"),
@@ -208,9 +199,9 @@ void RdsPage::buildDecoderInfo(PageKit& kit)
         const int row = i % 8;
         const bool left = i < 8;
         const TwipRect at{left ? 120 : 2295, 250 + row * 235, left ? 2160 : 585, 225};
-        QRadioButton* option = kit.option(DI_Opt_, i, DI_Frame_, at,
-                                          left ? named[i] : QString::number(i),
-                                          {"Decoder-Information", "decoder information"});
+        QRadioButton* option =
+            kit.option(DI_Opt_, i, DI_Frame_, at, left ? named[i] : QString::number(i),
+                       {"Decoder-Information", "decoder information"});
         if (left)
             option->setFont(narrow);
     }

@@ -29,7 +29,7 @@ class PictureSwitch;
 class RdsPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit RdsPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -88,12 +88,12 @@ public:
     bool trafficAnnouncementOn() const { return trafficAnnouncementOn_; }
     void setTrafficAnnouncementOn(bool on) { trafficAnnouncementOn_ = on; }
 
-signals:
+  signals:
     // An entry of PTY_Combo1 was picked, by the operator or by choosePty.
     // Typing into the field does not raise it.
     void ptyPicked(int index);
 
-private:
+  private:
     void buildProgrammeData(PageKit& kit);
     void buildTrafficAnnouncement(PageKit& kit);
     void buildRadioText(PageKit& kit);

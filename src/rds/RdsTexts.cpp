@@ -2,8 +2,7 @@
 
 namespace zor {
 
-QString secondsLabel(const QString& word, int seconds)
-{
+QString secondsLabel(const QString& word, int seconds) {
     const QString number = seconds < 0 ? QString::number(seconds) : u' ' + QString::number(seconds);
     return word + u' ' + number;
 }

@@ -99,35 +99,17 @@ bool hasLineBreak(QStringView name)
 
 IniText IniText::fromBytes(const QByteArray& bytes)
 {
+    const FileText file = FileText::fromBytes(bytes);
     IniText ini;
-    ini.storage_ = FileText::fromBytes(bytes);
-    const QStringView text = ini.storage_.text;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        QLatin1String lineEnd;
-        if (text.sliced(end).startsWith(u"\r\n"))
-            lineEnd = kCrLf;
-        else if (end < text.size())
-            lineEnd = text[end] == u'\r' ? kCr : kLf;
-        ini.lines_.push_back({text.sliced(start, end - start).toString(), lineEnd});
-        start = end + lineEnd.size();
-    }
-    for (const Line& line : ini.lines_) {
-        if (!line.end.isEmpty()) {
-            ini.newLine_ = line.end;
-            break;
-        }
-    }
-    ini.storage_.text.clear();
+    ini.encoding_ = file.encoding;
+    ini.byteOrderMark_ = file.byteOrderMark;
+    ini.splitLines(file.text);
     return ini;
 }
 
 QByteArray IniText::toBytes() const
 {
-    FileText file = storage_;
+    FileText file{QString(), encoding_, byteOrderMark_};
     for (const Line& line : lines_)
         file.text += line.text + line.end;
     return file.toBytes();
@@ -203,6 +185,30 @@ std::size_t IniText::sectionEnd(std::size_t header) const
     while (i < lines_.size() && !sectionName(lines_[i].text))
         ++i;
     return i;
+}
+
+void IniText::splitLines(QStringView text)
+{
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        QLatin1String lineEnd;
+        if (text.sliced(end).startsWith(u"\r\n"))
+            lineEnd = kCrLf;
+        else if (end < text.size())
+            lineEnd = text[end] == u'\r' ? kCr : kLf;
+        lines_.push_back({text.sliced(start, end - start).toString(), lineEnd});
+        start = end + lineEnd.size();
+    }
+    // New lines follow the file's own line ends.
+    for (const Line& line : lines_) {
+        if (!line.end.isEmpty()) {
+            newLine_ = line.end;
+            break;
+        }
+    }
 }
 
 void IniText::insertLine(std::size_t at, const QString& text)

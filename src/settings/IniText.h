@@ -45,10 +45,12 @@ private:
 
     std::optional<std::size_t> findSection(QStringView section) const;
     std::size_t sectionEnd(std::size_t header) const;
+    void splitLines(QStringView text);
     void insertLine(std::size_t at, const QString& text);
 
     std::vector<Line> lines_;
-    FileText storage_;
+    TextEncoding encoding_ = TextEncoding::Ansi;
+    bool byteOrderMark_ = false;
     QLatin1String newLine_{"\r\n"};
 };
 

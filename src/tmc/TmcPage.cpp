@@ -39,8 +39,7 @@ constexpr int kFieldGap = 45;
 
 } // namespace
 
-TmcPage::TmcPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context)
-{
+TmcPage::TmcPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("TmcPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     buildCatalogues(kit);
@@ -48,18 +47,15 @@ TmcPage::TmcPage(PageContext& context, QWidget* parent) : QWidget(parent), conte
     buildHiddenRow(kit);
 }
 
-QRadioButton* TmcPage::Tmc_richtung(int index) const
-{
+QRadioButton* TmcPage::Tmc_richtung(int index) const {
     return optionAt(Tmc_richtung_, index);
 }
 
-DisplayLabel* TmcPage::fieldLabel(const QString& name) const
-{
+DisplayLabel* TmcPage::fieldLabel(const QString& name) const {
     return findChild<DisplayLabel*>(name);
 }
 
-void TmcPage::buildCatalogues(PageKit& kit)
-{
+void TmcPage::buildCatalogues(PageKit& kit) {
     const QFont courier = designFont(FontFace::Courier, 9.75);
     Label3_ = kit.label(this, QStringLiteral("Label3"), {120, 600, 3975, 255},
                         QStringLiteral("Auszug aus Eventliste"), {"Ereignisliste", "event list"});
@@ -76,8 +72,7 @@ void TmcPage::buildCatalogues(PageKit& kit)
     TMC_Loc_Combo_->setToolTip(QStringLiteral("Locationauswahl"));
 }
 
-void TmcPage::buildMessageFields(PageKit& kit)
-{
+void TmcPage::buildMessageFields(PageKit& kit) {
     TMC_Frame1_ = kit.frame(this, QStringLiteral("TMC_Frame1"), {4320, 1320, 3975, 735},
                             QStringLiteral("Richtung"), {"TMC-Richtung", "TMC direction"});
     Tmc_richtung_ = kit.optionGroup(QStringLiteral("Tmc_richtung"));
@@ -113,12 +108,12 @@ void TmcPage::buildMessageFields(PageKit& kit)
     TMC_Gr8_Label_ = kit.display(this, QStringLiteral("TMC_Gr8_Label"), {3720, 2800, 3135, 300},
                                  {"TMC-Gruppe 8A", "TMC group 8A"}, true);
     TMC_Gr8_Label_->setFont(designFont(FontFace::Sans, 9.75));
-    TMC_Senden_Taste_ = kit.button(this, QStringLiteral("TMC_Senden_Taste"), {7080, 2760, 1095, 375},
-                                   QStringLiteral("senden3"), {"TMC-Meldung", "TMC message"});
+    TMC_Senden_Taste_ =
+        kit.button(this, QStringLiteral("TMC_Senden_Taste"), {7080, 2760, 1095, 375},
+                   QStringLiteral("senden3"), {"TMC-Meldung", "TMC message"});
 }
 
-void TmcPage::buildHiddenRow(PageKit& kit)
-{
+void TmcPage::buildHiddenRow(PageKit& kit) {
     int left = 120;
     for (const HiddenField& field : kHiddenFields) {
         const int width = field.digits * kDigitTwips + 60;
@@ -127,11 +122,12 @@ void TmcPage::buildHiddenRow(PageKit& kit)
         label->hide();
         left += width + kFieldGap;
     }
-    TMC_Event_Hex_ = kit.display(this, QStringLiteral("TMC_Event_Hex"), {left, kHiddenRowTop, 600, 255},
-                                 {"Ereigniscode hexadezimal", "event code hexadecimal"});
-    TMC_Loc_Hex_ = kit.display(this, QStringLiteral("TMC_Loc_Hex"),
-                               {left + 645, kHiddenRowTop, 600, 255},
-                               {"Ortscode hexadezimal", "location code hexadecimal"});
+    TMC_Event_Hex_ =
+        kit.display(this, QStringLiteral("TMC_Event_Hex"), {left, kHiddenRowTop, 600, 255},
+                    {"Ereigniscode hexadezimal", "event code hexadecimal"});
+    TMC_Loc_Hex_ =
+        kit.display(this, QStringLiteral("TMC_Loc_Hex"), {left + 645, kHiddenRowTop, 600, 255},
+                    {"Ortscode hexadezimal", "location code hexadecimal"});
     for (DisplayLabel* code : {TMC_Event_Hex_, TMC_Loc_Hex_}) {
         QPalette red = code->palette();
         red.setColor(QPalette::WindowText, Qt::red);

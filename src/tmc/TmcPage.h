@@ -25,7 +25,7 @@ class PageKit;
 class TmcPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TmcPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -56,7 +56,7 @@ public:
     DisplayLabel* TMC_Event_Hex() const { return TMC_Event_Hex_; }
     DisplayLabel* TMC_Loc_Hex() const { return TMC_Loc_Hex_; }
 
-private:
+  private:
     void buildCatalogues(PageKit& kit);
     void buildMessageFields(PageKit& kit);
     void buildHiddenRow(PageKit& kit);

@@ -2,8 +2,7 @@
 
 namespace zor {
 
-QString aboutText()
-{
+QString aboutText() {
     return QStringLiteral("\nRDS/Stero Remote Software for ZOR-Q7\n\n"
                           "Supported IEEE-Interface: National Instruments\n\n");
 }

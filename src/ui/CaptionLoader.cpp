@@ -58,20 +58,16 @@ const QString kGerman = QStringLiteral("deutsch");
 CaptionLoader::CaptionLoader(HMenue& window)
     : window_(window), languageFile_(window.dataFolder().file(QLatin1String(kLanguageFile))),
       generalFile_(window.dataFolder().file(QLatin1String(kGeneralFile))),
-      dataSetFile_(window.dataFolder().file(QLatin1String(kDataSetFile)))
-{
-}
+      dataSetFile_(window.dataFolder().file(QLatin1String(kDataSetFile))) {}
 
-QString CaptionLoader::ptySection(const QString& language, const QString& mode)
-{
+QString CaptionLoader::ptySection(const QString& language, const QString& mode) {
     if (language == kGerman)
         return QStringLiteral("PTY-Liste_D");
     return mode == QLatin1String("RBDS") ? QStringLiteral("PTY-Liste_US")
                                          : QStringLiteral("PTY-Liste_E");
 }
 
-void CaptionLoader::run()
-{
+void CaptionLoader::run() {
     language_ = window_.language();
     texts_.clear();
     menuCaptions();
@@ -89,8 +85,7 @@ void CaptionLoader::run()
     reportProblems();
 }
 
-QString CaptionLoader::text(int key)
-{
+QString CaptionLoader::text(int key) {
     const auto known = texts_.constFind(key);
     if (known != texts_.constEnd())
         return *known;
@@ -99,35 +94,31 @@ QString CaptionLoader::text(int key)
     return read;
 }
 
-void CaptionLoader::caption(QObject* target, int key)
-{
+void CaptionLoader::caption(QObject* target, int key) {
     const QString loaded = text(key);
     setCaptionOf(target, loaded.isEmpty() ? designCaptionOf(target) : loaded);
 }
 
-void CaptionLoader::numberedCaption(QObject* target, int key, int number)
-{
+void CaptionLoader::numberedCaption(QObject* target, int key, int number) {
     const QString loaded = text(key);
     setCaptionOf(target, loaded.isEmpty() ? designCaptionOf(target)
                                           : loaded + u' ' + QString::number(number));
 }
 
-void CaptionLoader::statusWord(int index, bool on)
-{
+void CaptionLoader::statusWord(int index, bool on) {
     QLabel* field = window_.statusStrip()->Status(index);
     const QString word = text(on ? kWordOn : kWordOff);
     field->setText(word.isEmpty() ? designCaptionOf(field) : word);
 }
 
-int CaptionLoader::storedPosition(const QString& key) const
-{
+int CaptionLoader::storedPosition(const QString& key) const {
     bool number = false;
-    const int position = Ini_Lesen(QStringLiteral("RDS"), key, dataSetFile_).trimmed().toInt(&number);
+    const int position =
+        Ini_Lesen(QStringLiteral("RDS"), key, dataSetFile_).trimmed().toInt(&number);
     return number ? position : -1;
 }
 
-void CaptionLoader::menuCaptions()
-{
+void CaptionLoader::menuCaptions() {
     caption(window_.Mnu_Info(), 0);
     caption(window_.Mnu_Info_Ueber(), 1);
     caption(window_.Mnu_Info_Sprache(), 2);
@@ -136,8 +127,7 @@ void CaptionLoader::menuCaptions()
     window_.Mnu_Info_RDS_RBDS()->setEnabled(language_ != kGerman);
 }
 
-void CaptionLoader::tabCaptions()
-{
+void CaptionLoader::tabCaptions() {
     QTabWidget* tabs = window_.SSTab1();
     for (int i = 0; i < tabs->count(); ++i) {
         const QString loaded = text(10 + i);
@@ -146,8 +136,7 @@ void CaptionLoader::tabCaptions()
     tabs->setCurrentIndex(0);
 }
 
-void CaptionLoader::stereoAndRdsCaptions()
-{
+void CaptionLoader::stereoAndRdsCaptions() {
     const StereoPage* stereo = window_.stereoPage();
     const RdsPage* rds = window_.rdsPage();
     caption(window_.Ende_Taste(), 6);
@@ -161,9 +150,10 @@ void CaptionLoader::stereoAndRdsCaptions()
     for (int i = 0; i < 5; ++i)
         caption(stereo->Stereo_Opt(i), 31 + i);
     caption(stereo->ARI_Mode_Opt(0), kWordOff);
-    for (QObject* send : {static_cast<QObject*>(rds->Command3()), static_cast<QObject*>(rds->PS_Taste()),
-                          static_cast<QObject*>(rds->RT_Taste1()),
-                          static_cast<QObject*>(window_.tmcPage()->TMC_Senden_Taste())})
+    for (QObject* send :
+         {static_cast<QObject*>(rds->Command3()), static_cast<QObject*>(rds->PS_Taste()),
+          static_cast<QObject*>(rds->RT_Taste1()),
+          static_cast<QObject*>(window_.tmcPage()->TMC_Senden_Taste())})
         caption(send, 53);
     caption(rds->Frame1(), 47);
     caption(rds->TA_Option(1), 48);
@@ -174,16 +164,14 @@ void CaptionLoader::stereoAndRdsCaptions()
     caption(rds->MS_opt(1), 57);
 }
 
-void CaptionLoader::musicSpeechStatus()
-{
+void CaptionLoader::musicSpeechStatus() {
     const RdsPage* rds = window_.rdsPage();
-    const bool music = Ini_Lesen(QStringLiteral("RDS"), QStringLiteral("MS"), dataSetFile_) ==
-                       QLatin1String("M");
+    const bool music =
+        Ini_Lesen(QStringLiteral("RDS"), QStringLiteral("MS"), dataSetFile_) == QLatin1String("M");
     window_.statusStrip()->showStatus(1, captionOf(music ? rds->MS_opt(0) : rds->MS_opt(1)));
 }
 
-void CaptionLoader::listAndQueryCaptions()
-{
+void CaptionLoader::listAndQueryCaptions() {
     const RdsPage* rds = window_.rdsPage();
     const AfListPage* af = window_.afListPage();
     const GroupsPage* groups = window_.groupsPage();
@@ -198,9 +186,9 @@ void CaptionLoader::listAndQueryCaptions()
     for (int i = 0; i < GroupsPage::kGroupTypes; ++i)
         numberedCaption(groups->Gruppe(i), 81, i);
     caption(groups->GS_Senden(), 82);
-    for (QObject* send : {static_cast<QObject*>(eon->EON_PI_Taste()),
-                          static_cast<QObject*>(eon->EON_PS_Taste()),
-                          static_cast<QObject*>(eon->EON_AFB_Senden())})
+    for (QObject* send :
+         {static_cast<QObject*>(eon->EON_PI_Taste()), static_cast<QObject*>(eon->EON_PS_Taste()),
+          static_cast<QObject*>(eon->EON_AFB_Senden())})
         caption(send, 86);
     caption(eon->Frame3(), 87);
     for (int i = 0; i < 5; ++i)
@@ -215,8 +203,7 @@ void CaptionLoader::listAndQueryCaptions()
         caption(window_.storePage()->Store_Taste(i), 151 + i);
 }
 
-void CaptionLoader::programmeTypes()
-{
+void CaptionLoader::programmeTypes() {
     ptySection_ = ptySection(language_, window_.rdsMode());
     ptyNames_.clear();
     for (int code = 0; code < kProgrammeTypes; ++code)
@@ -225,8 +212,7 @@ void CaptionLoader::programmeTypes()
     window_.eonPage()->fillEonPtyList(ptyNames_);
 }
 
-void CaptionLoader::storedProgrammeTypes()
-{
+void CaptionLoader::storedProgrammeTypes() {
     RdsPage* rds = window_.rdsPage();
     const int pty = storedPosition(QStringLiteral("PTY"));
     if (pty >= 0 && pty < rds->PTY_Combo1()->count()) {
@@ -236,8 +222,7 @@ void CaptionLoader::storedProgrammeTypes()
     window_.eonPage()->chooseEonPty(storedPosition(QStringLiteral("EON_PTY")));
 }
 
-void CaptionLoader::chooseStoredPty()
-{
+void CaptionLoader::chooseStoredPty() {
     RdsPage* rds = window_.rdsPage();
     const int pty = storedPosition(QStringLiteral("PTY"));
     if (pty < 0 || pty >= rds->PTY_Combo1()->count() || pty == rds->PTY_Combo1()->currentIndex())
@@ -246,12 +231,11 @@ void CaptionLoader::chooseStoredPty()
     window_.statusStrip()->showStatus(4, rds->PTY_Combo1()->itemText(pty));
 }
 
-void CaptionLoader::deviationDisplays()
-{
+void CaptionLoader::deviationDisplays() {
     const StereoPage* stereo = window_.stereoPage();
     const QString word = text(21);
-    stereo->Pilot_hub_Label()->setText(deviationLabel(word, stereo->Pilot_Hub_Scroll()->value(),
-                                                      DeviationPattern::TwoDecimals));
+    stereo->Pilot_hub_Label()->setText(
+        deviationLabel(word, stereo->Pilot_Hub_Scroll()->value(), DeviationPattern::TwoDecimals));
     stereo->Ari_Label()->setText(
         deviationLabel(word, stereo->Ari_hub_Scroll()->value(), DeviationPattern::TwoDecimals));
     stereo->RDS_Hub_Label()->setText(
@@ -260,8 +244,7 @@ void CaptionLoader::deviationDisplays()
         deviationLabel(word, stereo->FM_Hub_Scroll()->value(), DeviationPattern::OneDecimal));
 }
 
-void CaptionLoader::textTable()
-{
+void CaptionLoader::textTable() {
     Captions& texts = window_.texts();
     for (const int entry : kTableEntries)
         texts.setText(entry, text(entry));
@@ -270,8 +253,7 @@ void CaptionLoader::textTable()
     rds->TA_Rep_Label()->setText(secondsLabel(texts.text(41), rds->TA_Rep_HScroll()->value()));
 }
 
-void CaptionLoader::clockAndTmcCaptions()
-{
+void CaptionLoader::clockAndTmcCaptions() {
     const RdsPage* rds = window_.rdsPage();
     const TmcPage* tmc = window_.tmcPage();
     caption(rds->Uhr_Zeit(), kWordOff);
@@ -284,15 +266,13 @@ void CaptionLoader::clockAndTmcCaptions()
     caption(tmc->Label4(), 206);
 }
 
-void CaptionLoader::trafficStatus()
-{
+void CaptionLoader::trafficStatus() {
     const RdsPage* rds = window_.rdsPage();
     statusWord(0, rds->trafficAnnouncementOn());
     statusWord(10, rds->Check1()->isChecked());
 }
 
-void CaptionLoader::generatorCaptions()
-{
+void CaptionLoader::generatorCaptions() {
     const GeneratorPage* generator = window_.generatorPage();
     const StatusStrip* status = window_.statusStrip();
     caption(generator->RF_Freq_Frame(), 212);
@@ -304,8 +284,7 @@ void CaptionLoader::generatorCaptions()
     caption(window_.tmcPage()->TMC_Senden_Taste(), 53);
 }
 
-void CaptionLoader::reportProblems()
-{
+void CaptionLoader::reportProblems() {
     QStringList problems;
     const QFileInfo file(fileIgnoringCase(languageFile_));
     const bool noText = std::all_of(texts_.cbegin(), texts_.cend(),

@@ -22,7 +22,7 @@ class HMenue;
 // programme-type section is reported to the operator once per run of the
 // program, in one message.
 class CaptionLoader {
-public:
+  public:
     explicit CaptionLoader(HMenue& window);
 
     // Loads everything for the window's current language.
@@ -36,7 +36,7 @@ public:
     // names for `language` and `mode`.
     static QString ptySection(const QString& language, const QString& mode);
 
-private:
+  private:
     QString text(int key);
     void caption(QObject* target, int key);
     void numberedCaption(QObject* target, int key, int number);

@@ -51,8 +51,7 @@ const QColor kWindowGrey(192, 192, 192);
 
 // Fixes the twip scale for the screen before any control is placed, and
 // gives the window its face and colour.
-QWidget* prepareClient(QMainWindow* window, const DataFolder& data)
-{
+QWidget* prepareClient(QMainWindow* window, const DataFolder& data) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize needed((kClientWidth + 14) / 15 + kDecorationWidth,
                        (kClientHeight + 14) / 15 + kDecorationHeight);
@@ -80,13 +79,12 @@ QWidget* prepareClient(QMainWindow* window, const DataFolder& data)
 
 } // namespace
 
-HMenue::HMenue(const DataFolder& data, Captions& texts, LinkState& link,
-               OperatorMessages& messages, QWidget* parent)
+HMenue::HMenue(const DataFolder& data, Captions& texts, LinkState& link, OperatorMessages& messages,
+               QWidget* parent)
     : QMainWindow(parent), client_(prepareClient(this, data)),
-      status_(new StatusStrip(data.path(), client_)),
-      context_{data, *status_, texts, link, messages},
-      loader_(std::make_unique<CaptionLoader>(*this))
-{
+      status_(new StatusStrip(data.path(), client_)), context_{data, *status_, texts, link,
+                                                               messages},
+      loader_(std::make_unique<CaptionLoader>(*this)) {
     status_->setGeometry(twipsToPixels(TwipRect{0, 0, kClientWidth, 585}));
     buildPages();
     buildBottomBar();
@@ -99,8 +97,7 @@ HMenue::HMenue(const DataFolder& data, Captions& texts, LinkState& link,
 
 HMenue::~HMenue() = default;
 
-void HMenue::buildPages()
-{
+void HMenue::buildPages() {
     auto* tabs = new TabControl(client_);
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setGeometry(twipsToPixels(TwipRect{120, 600, 8655, 4695}));
@@ -117,9 +114,9 @@ void HMenue::buildPages()
     generator_ = new GeneratorPage(context_);
 
     const std::pair<QWidget*, const char*> pages[] = {
-        {stereo_, "FM / Stereo"}, {rds_, "R D S"},       {afList_, "AF Liste"},
-        {groups_, "Gruppen"},     {eon_, "E O N"},       {query_, "Fragen"},
-        {store_, "Speichern"},    {tmc_, "T M C"},       {generator_, "* * *"},
+        {stereo_, "FM / Stereo"}, {rds_, "R D S"}, {afList_, "AF Liste"},
+        {groups_, "Gruppen"},     {eon_, "E O N"}, {query_, "Fragen"},
+        {store_, "Speichern"},    {tmc_, "T M C"}, {generator_, "* * *"},
     };
     for (const auto& [page, caption] : pages) {
         SSTab1_->addTab(page, QString::fromUtf8(caption));
@@ -127,8 +124,7 @@ void HMenue::buildPages()
     }
 }
 
-void HMenue::buildBottomBar()
-{
+void HMenue::buildBottomBar() {
     PageKit kit(client_, context_.data.path());
     Frame8_ = kit.frame(client_, QStringLiteral("Frame8"), {120, 5280, 6735, 855}, QString(),
                         {"Start und Verbindung", "start and connection"});
@@ -139,28 +135,29 @@ void HMenue::buildBottomBar()
                              QStringLiteral("&Ende"), {"Programm", "program"});
     Command2_ = kit.button(Frame8_, QStringLiteral("Command2"), {1200, 240, 1095, 495},
                            QStringLiteral("&Demo"), {"Demo-Modus", "demo mode"});
-    INIT_Taste_ = kit.button(Frame8_, QStringLiteral("INIT_Taste"), {2400, 240, 1095, 495},
-                             QStringLiteral("IEC &Bus INIT"), {"Initialisierung", "initialisation"});
+    INIT_Taste_ =
+        kit.button(Frame8_, QStringLiteral("INIT_Taste"), {2400, 240, 1095, 495},
+                   QStringLiteral("IEC &Bus INIT"), {"Initialisierung", "initialisation"});
     Label6_ = kit.label(Frame8_, QStringLiteral("Label6"), {3720, 120, 975, 255},
                         QStringLiteral("IEC Addr."), {"IEC-Adresse", "IEC address"});
     Adr1_Label_ = kit.display(Frame8_, QStringLiteral("Adr1_Label"), {3960, 360, 615, 375},
                               {"Geräteadresse", "device address"}, true, QStringLiteral("0"));
     Adr1_Label_->setFont(designFont(FontFace::Sans, 12, true));
-    Adr1_VScroll_ = kit.stepControl(Frame8_, QStringLiteral("Adr1_VScroll"), {3720, 360, 255, 375},
-                                    0, kHighestAddress, 1,
-                                    {"Geräteadresse einstellen", "set device address"});
+    Adr1_VScroll_ =
+        kit.stepControl(Frame8_, QStringLiteral("Adr1_VScroll"), {3720, 360, 255, 375}, 0,
+                        kHighestAddress, 1, {"Geräteadresse einstellen", "set device address"});
     raiseTowardsTop(Adr1_VScroll_);
     Adr1_VScroll_->setValue(kHighestAddress);
     connect(Adr1_VScroll_, &QScrollBar::valueChanged, this, &HMenue::showBusAddress);
     Image2_ = kit.picture(Frame8_, QStringLiteral("Image2"), {4800, 150, 1845, 630},
                           QLatin1String(kLogoPicture), {"Logo", "logo"}, true);
 
-    GTL_Taste_ = kit.button(Frame7_, QStringLiteral("GTL_Taste"), {600, 240, 1000, 495},
-                            QStringLiteral("Local"), {"Gerät lokal bedienen", "instrument to local"});
+    GTL_Taste_ =
+        kit.button(Frame7_, QStringLiteral("GTL_Taste"), {600, 240, 1000, 495},
+                   QStringLiteral("Local"), {"Gerät lokal bedienen", "instrument to local"});
 }
 
-void HMenue::buildMenu()
-{
+void HMenue::buildMenu() {
     const auto named = [](QObject* item, const char* name) {
         item->setObjectName(QLatin1String(name));
         rememberDesignCaption(item);
@@ -173,7 +170,8 @@ void HMenue::buildMenu()
     };
 
     Mnu_Info_ = submenu(menuBar()->addMenu(QStringLiteral("Info")), "Mnu_Info");
-    Mnu_Info_Interface_ = submenu(Mnu_Info_->addMenu(QStringLiteral("Interface")), "Mnu_Info_Interface");
+    Mnu_Info_Interface_ =
+        submenu(Mnu_Info_->addMenu(QStringLiteral("Interface")), "Mnu_Info_Interface");
     Mnu_Info_Interface_COM_ = Mnu_Info_Interface_->addAction(QStringLiteral("COM"));
     named(Mnu_Info_Interface_COM_, "Mnu_Info_Interface_COM");
     Mnu_Info_Interface_IEC_ = Mnu_Info_Interface_->addAction(QStringLiteral("IEEE488"));
@@ -203,8 +201,7 @@ void HMenue::buildMenu()
     connect(Mnu_Info_RDS_RBDS_, &QAction::triggered, this, &HMenue::switchRdsMode);
 }
 
-void HMenue::refreshWindowNames()
-{
+void HMenue::refreshWindowNames() {
     const bool german = language_ == QLatin1String("deutsch");
     refreshAccessibleNames(client_, german);
     refreshAccessibleNames(status_, german);
@@ -212,8 +209,7 @@ void HMenue::refreshWindowNames()
         refreshAccessibleNames(SSTab1_->widget(i), german);
 }
 
-void HMenue::sizeAndCentre()
-{
+void HMenue::sizeAndCentre() {
     const QSize client = twipsToPixels(kClientWidth, kClientHeight);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -222,21 +218,18 @@ void HMenue::sizeAndCentre()
     }
 }
 
-void HMenue::Beschrifter()
-{
+void HMenue::Beschrifter() {
     language_ = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
                           context_.data.file(QLatin1String(kGeneralFile)));
     runCaptionLoader();
 }
 
-void HMenue::runCaptionLoader()
-{
+void HMenue::runCaptionLoader() {
     loader_->run();
     refreshWindowNames();
 }
 
-void HMenue::Schnittstellen_Toggle()
-{
+void HMenue::Schnittstellen_Toggle() {
     const bool serial = context_.link.serial();
     for (QWidget* address : {static_cast<QWidget*>(Adr1_VScroll_),
                              static_cast<QWidget*>(Adr1_Label_), static_cast<QWidget*>(Label6_)})
@@ -250,8 +243,7 @@ void HMenue::Schnittstellen_Toggle()
         emit serialInterfaceChosen();
 }
 
-void HMenue::showNotConnected()
-{
+void HMenue::showNotConnected() {
     SSTab1_->setEnabled(false);
     Frame7_->setEnabled(false);
     Frame8_->setEnabled(true);
@@ -263,8 +255,7 @@ void HMenue::showNotConnected()
     eon_->EON_TA_Zeit()->stop();
 }
 
-void HMenue::showDemo()
-{
+void HMenue::showDemo() {
     SSTab1_->setEnabled(true);
     Frame7_->setEnabled(true);
     Frame8_->setEnabled(true);
@@ -274,8 +265,7 @@ void HMenue::showDemo()
     Ende_Taste_->setEnabled(true);
 }
 
-void HMenue::showConnected()
-{
+void HMenue::showConnected() {
     SSTab1_->setEnabled(true);
     Frame7_->setEnabled(true);
     GTL_Taste_->setEnabled(true);
@@ -287,37 +277,31 @@ void HMenue::showConnected()
     Mnu_Info_Interface_->menuAction()->setEnabled(false);
 }
 
-void HMenue::setBusAddress(int address)
-{
+void HMenue::setBusAddress(int address) {
     Adr1_VScroll_->setValue(address);
     showBusAddress(Adr1_VScroll_->value());
 }
 
-void HMenue::showBusAddress(int address)
-{
+void HMenue::showBusAddress(int address) {
     Adr1_Label_->setText(QString::number(address));
     context_.link.generatorAddress = static_cast<std::int16_t>(address);
 }
 
-void HMenue::setRdsMode(const QString& mode)
-{
+void HMenue::setRdsMode(const QString& mode) {
     rdsMode_ = mode == QLatin1String("RBDS") ? QStringLiteral("RBDS") : QStringLiteral("RDS");
     Mnu_Info_RDS_RBDS_->setText(rdsMode_ == QLatin1String("RDS") ? QStringLiteral("RBDS")
                                                                  : QStringLiteral("RDS"));
 }
 
-void HMenue::selectFirstPage()
-{
+void HMenue::selectFirstPage() {
     SSTab1_->setCurrentIndex(0);
 }
 
-void HMenue::showAbout()
-{
+void HMenue::showAbout() {
     context_.messages.warn(QString(), aboutText());
 }
 
-bool HMenue::storeGeneral(const QString& section, const QString& key, const QString& value)
-{
+bool HMenue::storeGeneral(const QString& section, const QString& key, const QString& value) {
     const QString file = context_.data.file(QLatin1String(kGeneralFile));
     if (Ini_Schreiben(section, key, value, file))
         return true;
@@ -328,15 +312,13 @@ bool HMenue::storeGeneral(const QString& section, const QString& key, const QStr
     return false;
 }
 
-void HMenue::chooseInterface(const QString& interfaceName)
-{
+void HMenue::chooseInterface(const QString& interfaceName) {
     context_.link.interfaceName = interfaceName;
     storeGeneral(QStringLiteral("BUS"), QStringLiteral("Interface"), interfaceName);
     Schnittstellen_Toggle();
 }
 
-void HMenue::chooseLanguage(const QString& language)
-{
+void HMenue::chooseLanguage(const QString& language) {
     language_ = language;
     if (storeGeneral(QStringLiteral("Sprache"), QStringLiteral("Sprache"), language))
         Beschrifter();
@@ -344,8 +326,7 @@ void HMenue::chooseLanguage(const QString& language)
         runCaptionLoader();
 }
 
-void HMenue::switchRdsMode()
-{
+void HMenue::switchRdsMode() {
     // The entry names the mode a click selects.
     const bool toRds = Mnu_Info_RDS_RBDS_->text() == QLatin1String("RDS");
     setRdsMode(toRds ? QStringLiteral("RDS") : QStringLiteral("RBDS"));
@@ -356,8 +337,7 @@ void HMenue::switchRdsMode()
 
 // The language menu keeps the pilot phase on file, as the stereo page stores
 // it.
-void HMenue::storePilotPhase()
-{
+void HMenue::storePilotPhase() {
     storeGeneral(QStringLiteral("FM"), QStringLiteral("PILOT_PHASE"),
                  pilotPhaseText(stereo_->HScroll1()->value()));
 }

@@ -44,7 +44,7 @@ struct LinkState;
 class HMenue : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // The settings files and pictures come from `data`; `texts` is the caption
     // text table the caption loader fills; `link` is the program-wide
     // interface and address state; `messages` reaches the operator.
@@ -125,12 +125,12 @@ public:
     QAction* Mnu_Info_RDS_RBDS() const { return Mnu_Info_RDS_RBDS_; }
     QAction* Mnu_Info_RS232() const { return Mnu_Info_RS232_; }
 
-signals:
+  signals:
     // The serial port became the interface in use: its settings file is to
     // be loaded and applied to the port.
     void serialInterfaceChosen();
 
-private:
+  private:
     void buildPages();
     void buildBottomBar();
     void buildMenu();

@@ -14,7 +14,7 @@ namespace zor {
 // The operator's message boxes: modal, over the main window, with the icon
 // each kind of message calls for.
 class MessageBoxes : public OperatorMessages {
-public:
+  public:
     explicit MessageBoxes(QWidget* window = nullptr);
 
     // The window the boxes stand over.
@@ -30,7 +30,7 @@ public:
     static std::unique_ptr<QMessageBox> warningBox(const QString& title, const QString& text,
                                                    QWidget* parent);
 
-private:
+  private:
     QPointer<QWidget> window_;
 };
 

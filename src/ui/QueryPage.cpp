@@ -18,22 +18,21 @@ struct QueryButton {
 
 // In the order of their language captions; the last two keep theirs.
 const QueryButton kButtons[] = {
-    {19, 240, 600, "EON  ?"},       {17, 240, 2400, "Gruppen ?"},
-    {5, 1680, 600, "PS ?"},         {7, 1680, 1200, "PTY ?"},
-    {8, 1680, 1800, "RT ?"},        {4, 1680, 2400, "AF ?"},
-    {6, 2880, 600, "PI ?"},         {21, 2880, 1200, "D I ?"},
-    {20, 2880, 1800, "M / S ?"},    {9, 2880, 2400, "Zeit ?"},
-    {16, 4320, 600, "R D S ?"},     {14, 5760, 600, "Pilot-Ton ?"},
+    {19, 240, 600, "EON  ?"},         {17, 240, 2400, "Gruppen ?"},
+    {5, 1680, 600, "PS ?"},           {7, 1680, 1200, "PTY ?"},
+    {8, 1680, 1800, "RT ?"},          {4, 1680, 2400, "AF ?"},
+    {6, 2880, 600, "PI ?"},           {21, 2880, 1200, "D I ?"},
+    {20, 2880, 1800, "M / S ?"},      {9, 2880, 2400, "Zeit ?"},
+    {16, 4320, 600, "R D S ?"},       {14, 5760, 600, "Pilot-Ton ?"},
     {15, 5760, 1200, "Ster.-Mode ?"}, {1, 5760, 2400, "A R I ?"},
-    {11, 7080, 600, "FM Hub ?"},    {12, 7080, 1200, "FM Source ?"},
-    {13, 7080, 1800, "Pre.phase ?"}, {18, 7080, 2400, "Impedanz ?"},
-    {10, 4320, 1200, "Freq ?"},     {22, 4320, 1800, "Pegel ?"},
+    {11, 7080, 600, "FM Hub ?"},      {12, 7080, 1200, "FM Source ?"},
+    {13, 7080, 1800, "Pre.phase ?"},  {18, 7080, 2400, "Impedanz ?"},
+    {10, 4320, 1200, "Freq ?"},       {22, 4320, 1800, "Pegel ?"},
 };
 
 } // namespace
 
-QueryPage::QueryPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context)
-{
+QueryPage::QueryPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("QueryPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
 
@@ -58,14 +57,12 @@ QueryPage::QueryPage(PageContext& context, QWidget* parent) : QWidget(parent), c
     gelesen_->setWordWrap(true);
 }
 
-QPushButton* QueryPage::Command(int number) const
-{
+QPushButton* QueryPage::Command(int number) const {
     const auto found = commands_.find(number);
     return found == commands_.end() ? nullptr : found->second;
 }
 
-void QueryPage::Fragen_Schalter()
-{
+void QueryPage::Fragen_Schalter() {
     for (QPushButton* button : ordered_)
         button->setEnabled(true);
 }

@@ -17,7 +17,7 @@ class DisplayLabel;
 class QueryPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit QueryPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
@@ -33,7 +33,7 @@ public:
     // Enables all twenty query buttons.
     void Fragen_Schalter();
 
-private:
+  private:
     PageContext& context_;
     std::map<int, QPushButton*> commands_;
     std::vector<QPushButton*> ordered_;

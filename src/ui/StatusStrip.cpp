@@ -37,24 +37,21 @@ constexpr int kHeadingHeight = 255;
 constexpr int kValueTop = 240;
 constexpr int kValueHeight = 345;
 
-void paintGreen(QLabel* label)
-{
+void paintGreen(QLabel* label) {
     QPalette green = label->palette();
     green.setColor(QPalette::Window, QColor(0, 192, 0));
     label->setPalette(green);
     label->setAutoFillBackground(true);
 }
 
-void border(QLabel* label)
-{
+void border(QLabel* label) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAlignment(Qt::AlignCenter);
 }
 
 } // namespace
 
-StatusStrip::StatusStrip(const QString& pictureFolder, QWidget* parent) : QWidget(parent)
-{
+StatusStrip::StatusStrip(const QString& pictureFolder, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusStrip"));
     PageKit kit(this, pictureFolder);
     const QFont headingFont = designFont(FontFace::Sans, 8.25);
@@ -87,19 +84,16 @@ StatusStrip::StatusStrip(const QString& pictureFolder, QWidget* parent) : QWidge
     }
 }
 
-QLabel* StatusStrip::Status(int index) const
-{
+QLabel* StatusStrip::Status(int index) const {
     return index >= 0 && index < kLabels ? Status_[index] : nullptr;
 }
 
-void StatusStrip::showStatus(int index, const QString& text)
-{
+void StatusStrip::showStatus(int index, const QString& text) {
     if (QLabel* label = Status(index))
         label->setText(text);
 }
 
-QString StatusStrip::statusText(int index) const
-{
+QString StatusStrip::statusText(int index) const {
     const QLabel* label = Status(index);
     return label ? label->text() : QString();
 }

@@ -15,7 +15,7 @@ namespace zor {
 class StatusStrip : public QWidget, public StatusLine {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kLabels = 18;
 
     explicit StatusStrip(const QString& pictureFolder, QWidget* parent = nullptr);
@@ -27,7 +27,7 @@ public:
     void showStatus(int index, const QString& text) override;
     QString statusText(int index) const override;
 
-private:
+  private:
     std::array<QLabel*, kLabels> Status_{};
     QLabel* Gen1_Label_ = nullptr;
 };

@@ -6,22 +6,19 @@
 
 namespace zor {
 
-StorePage::StorePage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context)
-{
+StorePage::StorePage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("StorePage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     for (int i = 0; i < kDataSets; ++i) {
         const QString number = QString::number(i + 1);
-        Store_Taste_[i] = kit.button(this, PageKit::arrayName(QStringLiteral("Store_Taste"), i),
-                                     {3360, 1320 + i * 600, 1935, 375},
-                                     QStringLiteral("Speichern --> Dataset ") + number,
-                                     {QStringLiteral("Datensatz ") + number,
-                                      QStringLiteral("data set ") + number});
+        Store_Taste_[i] = kit.button(
+            this, PageKit::arrayName(QStringLiteral("Store_Taste"), i),
+            {3360, 1320 + i * 600, 1935, 375}, QStringLiteral("Speichern --> Dataset ") + number,
+            {QStringLiteral("Datensatz ") + number, QStringLiteral("data set ") + number});
     }
 }
 
-QPushButton* StorePage::Store_Taste(int index) const
-{
+QPushButton* StorePage::Store_Taste(int index) const {
     return index >= 0 && index < kDataSets ? Store_Taste_[index] : nullptr;
 }
 

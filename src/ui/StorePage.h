@@ -14,7 +14,7 @@ namespace zor {
 class StorePage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kDataSets = 5;
 
     explicit StorePage(PageContext& context, QWidget* parent = nullptr);
@@ -24,7 +24,7 @@ public:
     // `Store_Taste(index)`, 0 to 4; null outside.
     QPushButton* Store_Taste(int index) const;
 
-private:
+  private:
     PageContext& context_;
     std::array<QPushButton*, kDataSets> Store_Taste_{};
 };

@@ -7,19 +7,17 @@ namespace zor {
 namespace {
 
 class SharedTabBar : public QTabBar {
-public:
-    explicit SharedTabBar(QWidget* parent) : QTabBar(parent)
-    {
+  public:
+    explicit SharedTabBar(QWidget* parent) : QTabBar(parent) {
         setElideMode(Qt::ElideRight);
         setUsesScrollButtons(false);
         setExpanding(false);
     }
 
-protected:
+  protected:
     // Each tab gets its caption's width and an equal share of the room left
     // over; when the captions do not fit together, all tabs are equally wide.
-    QSize tabSizeHint(int index) const override
-    {
+    QSize tabSizeHint(int index) const override {
         QSize hint = QTabBar::tabSizeHint(index);
         const QWidget* owner = parentWidget();
         if (!owner || count() == 0)
@@ -40,13 +38,11 @@ protected:
 
 } // namespace
 
-TabControl::TabControl(QWidget* parent) : QTabWidget(parent)
-{
+TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {
     setTabBar(new SharedTabBar(this));
 }
 
-void TabControl::resizeEvent(QResizeEvent* event)
-{
+void TabControl::resizeEvent(QResizeEvent* event) {
     // The tab widths follow the control's width.
     tabBar()->updateGeometry();
     QTabWidget::resizeEvent(event);

@@ -9,10 +9,10 @@ namespace zor {
 class TabControl : public QTabWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TabControl(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 

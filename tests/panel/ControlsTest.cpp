@@ -2,10 +2,10 @@
 #include "panel/ControlText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/LimitedTextEdit.h"
+#include "panel/OffscreenApp.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/Pictures.h"
-#include "panel/OffscreenApp.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -30,14 +30,12 @@ protected:
     static void SetUpTestSuite() { test::offscreenApp(); }
 };
 
-QString accessibleName(QWidget* widget)
-{
+QString accessibleName(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
 }
 
-TEST_F(ControlsTest, CaptionsReadAsTheOperatorSeesThem)
-{
+TEST_F(ControlsTest, CaptionsReadAsTheOperatorSeesThem) {
     EXPECT_EQ(withoutMnemonics("Spra&che"), QStringLiteral("Sprache"));
     EXPECT_EQ(withoutMnemonics("Rock && Pop"), QStringLiteral("Rock & Pop"));
     EXPECT_EQ(spokenCaption("P I  : "), QStringLiteral("P I"));
@@ -45,8 +43,7 @@ TEST_F(ControlsTest, CaptionsReadAsTheOperatorSeesThem)
     EXPECT_EQ(spokenCaption("    EON TP"), QStringLiteral("EON TP"));
 }
 
-TEST_F(ControlsTest, PictureSwitchWithoutPicturesShowsWords)
-{
+TEST_F(ControlsTest, PictureSwitchWithoutPicturesShowsWords) {
     QTemporaryDir empty;
     PictureSwitch picture(empty.path());
     EXPECT_EQ(picture.text(), QStringLiteral("OFF"));
@@ -56,8 +53,7 @@ TEST_F(ControlsTest, PictureSwitchWithoutPicturesShowsWords)
     EXPECT_TRUE(picture.isChecked());
 }
 
-TEST_F(ControlsTest, PictureSwitchShowsItsPicturesAndNoWords)
-{
+TEST_F(ControlsTest, PictureSwitchShowsItsPicturesAndNoWords) {
     QTemporaryDir folder;
     QImage square(32, 32, QImage::Format_ARGB32);
     square.fill(Qt::green);
@@ -72,8 +68,7 @@ TEST_F(ControlsTest, PictureSwitchShowsItsPicturesAndNoWords)
     EXPECT_TRUE(picture.text().isEmpty());
 }
 
-TEST_F(ControlsTest, ClickOnPictureSwitchLeavesTheStateToItsHandler)
-{
+TEST_F(ControlsTest, ClickOnPictureSwitchLeavesTheStateToItsHandler) {
     QTemporaryDir empty;
     PictureSwitch picture(empty.path());
     QSignalSpy clicks(&picture, &QPushButton::clicked);
@@ -83,8 +78,7 @@ TEST_F(ControlsTest, ClickOnPictureSwitchLeavesTheStateToItsHandler)
     EXPECT_EQ(picture.text(), QStringLiteral("OFF"));
 }
 
-TEST_F(ControlsTest, MultiLineFieldAcceptsNoCharacterBeyondItsLimit)
-{
+TEST_F(ControlsTest, MultiLineFieldAcceptsNoCharacterBeyondItsLimit) {
     LimitedTextEdit field(63);
     field.show();
     QTest::keyClicks(&field, QString(70, u'x'));
@@ -99,8 +93,7 @@ TEST_F(ControlsTest, MultiLineFieldAcceptsNoCharacterBeyondItsLimit)
     EXPECT_EQ(field.toPlainText(), QString(63, u'b'));
 }
 
-TEST_F(ControlsTest, MultiLineFieldKeepsTextAfterTheCursor)
-{
+TEST_F(ControlsTest, MultiLineFieldKeepsTextAfterTheCursor) {
     LimitedTextEdit field(10);
     field.setPlainText(QStringLiteral("abcdefgh"));
     QTextCursor cursor = field.textCursor();
@@ -110,8 +103,7 @@ TEST_F(ControlsTest, MultiLineFieldKeepsTextAfterTheCursor)
     EXPECT_EQ(field.toPlainText(), QStringLiteral("abcdXYefgh"));
 }
 
-TEST_F(ControlsTest, DisplayIsHeardWithItsSubjectAndValue)
-{
+TEST_F(ControlsTest, DisplayIsHeardWithItsSubjectAndValue) {
     DisplayLabel display;
     display.setAccessibleName(QStringLiteral("Status M/S"));
     display.setText(QStringLiteral("Spra&che"));
@@ -121,8 +113,7 @@ TEST_F(ControlsTest, DisplayIsHeardWithItsSubjectAndValue)
     EXPECT_EQ(display.text(), QString());
 }
 
-TEST_F(ControlsTest, OperatedDisplayActsOnMouseAndKeyboard)
-{
+TEST_F(ControlsTest, OperatedDisplayActsOnMouseAndKeyboard) {
     DisplayLabel display;
     display.setAction(DisplayLabel::Action::Click);
     EXPECT_EQ(display.focusPolicy(), Qt::StrongFocus);
@@ -145,8 +136,7 @@ TEST_F(ControlsTest, OperatedDisplayActsOnMouseAndKeyboard)
     EXPECT_EQ(singles.count(), 0);
 }
 
-TEST_F(ControlsTest, KitNamesArraysAndGroupsOptionsByIndex)
-{
+TEST_F(ControlsTest, KitNamesArraysAndGroupsOptionsByIndex) {
     QWidget page;
     PageKit kit(&page, QString(), PageKit::kTabStripTwips);
     QButtonGroup* group = kit.optionGroup(QStringLiteral("FM_Source_Opt"));
@@ -161,8 +151,7 @@ TEST_F(ControlsTest, KitNamesArraysAndGroupsOptionsByIndex)
     EXPECT_EQ(optionAt(group, 5), nullptr);
 }
 
-TEST_F(ControlsTest, KitStepControlMovesByItsStep)
-{
+TEST_F(ControlsTest, KitStepControlMovesByItsStep) {
     QWidget page;
     PageKit kit(&page, QString());
     QScrollBar* step = kit.stepControl(&page, QStringLiteral("FM_Hub_Scroll"), {0, 0, 495, 495}, 0,
@@ -177,8 +166,7 @@ TEST_F(ControlsTest, KitStepControlMovesByItsStep)
     EXPECT_EQ(step->value(), 8000);
 }
 
-TEST_F(ControlsTest, TimerIntervalZeroStopsTheTimer)
-{
+TEST_F(ControlsTest, TimerIntervalZeroStopsTheTimer) {
     QWidget page;
     PageKit kit(&page, QString());
     QTimer* timer = kit.timer(QStringLiteral("TA_Timer"), 333, true);
@@ -190,8 +178,7 @@ TEST_F(ControlsTest, TimerIntervalZeroStopsTheTimer)
     EXPECT_EQ(timer->interval(), 1000);
 }
 
-TEST_F(ControlsTest, RepeatedCaptionsAreNamedAfterTheirSetting)
-{
+TEST_F(ControlsTest, RepeatedCaptionsAreNamedAfterTheirSetting) {
     QWidget page;
     PageKit kit(&page, QString());
     kit.button(&page, QStringLiteral("Command3"), {0, 0, 900, 300}, QStringLiteral("senden"),
@@ -208,7 +195,7 @@ TEST_F(ControlsTest, RepeatedCaptionsAreNamedAfterTheirSetting)
 
     refreshAccessibleNames(&page, true);
     const auto name = [&page](const char* object) {
-        return page.findChild<QWidget*>(QLatin1String(object))->accessibleName();
+        return accessibleName(page.findChild<QWidget*>(QLatin1String(object)));
     };
     EXPECT_EQ(name("Command3"), QStringLiteral("PI senden"));
     EXPECT_EQ(name("PS_Taste"), QStringLiteral("PS senden"));
@@ -219,10 +206,13 @@ TEST_F(ControlsTest, RepeatedCaptionsAreNamedAfterTheirSetting)
 
     refreshAccessibleNames(&page, false);
     EXPECT_EQ(name("FM_Hub_Scroll"), QStringLiteral("MPX deviation"));
+
+    // A caption a handler changes later is heard as it now reads.
+    page.findChild<QPushButton*>(QStringLiteral("Alone"))->setText(QStringLiteral("&Test_Mode"));
+    EXPECT_EQ(name("Alone"), QStringLiteral("Test_Mode"));
 }
 
-TEST_F(ControlsTest, NamesAreUniqueOnlyWithinTheirScope)
-{
+TEST_F(ControlsTest, NamesAreUniqueOnlyWithinTheirScope) {
     QWidget window;
     PageKit outer(&window, QString());
     QWidget* page = new QWidget(&window);
@@ -233,12 +223,11 @@ TEST_F(ControlsTest, NamesAreUniqueOnlyWithinTheirScope)
     EXPECT_EQ(namedControls(page).size(), 1);
     refreshAccessibleNames(&window, true);
     refreshAccessibleNames(page, true);
-    EXPECT_EQ(window.findChild<QWidget*>("A")->accessibleName(), QStringLiteral("senden"));
-    EXPECT_EQ(page->findChild<QWidget*>("B")->accessibleName(), QStringLiteral("senden"));
+    EXPECT_EQ(accessibleName(window.findChild<QWidget*>("A")), QStringLiteral("senden"));
+    EXPECT_EQ(accessibleName(page->findChild<QWidget*>("B")), QStringLiteral("senden"));
 }
 
-TEST_F(ControlsTest, DesignCaptionIsRemembered)
-{
+TEST_F(ControlsTest, DesignCaptionIsRemembered) {
     QWidget page;
     PageKit kit(&page, QString());
     QGroupBox* frame = kit.frame(&page, QStringLiteral("FM_Sorce_Frame"), {0, 0, 900, 900},

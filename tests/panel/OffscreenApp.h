@@ -6,8 +6,7 @@ namespace zor::test {
 
 // The one QApplication of a test program, created on first use without a
 // screen. It lives until the program ends.
-inline QApplication& offscreenApp()
-{
+inline QApplication& offscreenApp() {
     static QApplication* const app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -20,27 +20,24 @@ namespace zor::test {
 
 // The status strip as a page sees it, without a window.
 class StatusFields : public StatusLine {
-public:
+  public:
     void showStatus(int index, const QString& text) override { fields_[index] = text; }
     QString statusText(int index) const override { return fields_.value(index); }
 
-private:
+  private:
     QHash<int, QString> fields_;
 };
 
 // Records what would have reached the operator.
 class RecordedMessages : public OperatorMessages {
-public:
-    void warn(const QString& title, const QString& text) override
-    {
+  public:
+    void warn(const QString& title, const QString& text) override {
         warnings.append(title + QStringLiteral(" | ") + text);
     }
-    void critical(const QString& title, const QString& text) override
-    {
+    void critical(const QString& title, const QString& text) override {
         criticals.append(title + QStringLiteral(" | ") + text);
     }
-    bool askCritical(const QString& title, const QString& text) override
-    {
+    bool askCritical(const QString& title, const QString& text) override {
         criticals.append(title + QStringLiteral(" | ") + text);
         return true;
     }
@@ -65,20 +62,18 @@ struct PageServices {
 };
 
 // The name a screen reader hears for a widget.
-inline QString heardName(QWidget* widget)
-{
+inline QString heardName(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
 }
 
 // Every control of `scope` has a name, and no two sound alike.
-inline void expectDistinctNames(const QList<QWidget*>& controls, const QString& where)
-{
+inline void expectDistinctNames(const QList<QWidget*>& controls, const QString& where) {
     QSet<QString> heard;
     for (QWidget* control : controls) {
         const QString name = heardName(control);
-        EXPECT_FALSE(name.trimmed().isEmpty()) << where.toStdString() << ": "
-                                               << control->objectName().toStdString();
+        EXPECT_FALSE(name.trimmed().isEmpty())
+            << where.toStdString() << ": " << control->objectName().toStdString();
         EXPECT_FALSE(heard.contains(name.toCaseFolded()))
             << where.toStdString() << ": " << control->objectName().toStdString() << " \""
             << name.toStdString() << "\" repeats";

@@ -5,8 +5,7 @@
 namespace zor {
 namespace {
 
-TEST(StereoTextsTest, MpxDeviationHasOneDecimal)
-{
+TEST(StereoTextsTest, MpxDeviationHasOneDecimal) {
     EXPECT_EQ(deviationLabel("Hub", 8000, DeviationPattern::OneDecimal, u'.'),
               QStringLiteral("Hub 80.0 kHz"));
     EXPECT_EQ(deviationLabel("Hub", 0, DeviationPattern::OneDecimal, u'.'),
@@ -15,16 +14,14 @@ TEST(StereoTextsTest, MpxDeviationHasOneDecimal)
               QStringLiteral("Dev. 75,1 kHz"));
 }
 
-TEST(StereoTextsTest, MpxDeviationRoundsHalvesUp)
-{
+TEST(StereoTextsTest, MpxDeviationRoundsHalvesUp) {
     EXPECT_EQ(deviationLabel("Hub", 25, DeviationPattern::OneDecimal, u'.'),
               QStringLiteral("Hub 0.3 kHz"));
     EXPECT_EQ(deviationLabel("Hub", 7494, DeviationPattern::OneDecimal, u'.'),
               QStringLiteral("Hub 74.9 kHz"));
 }
 
-TEST(StereoTextsTest, OtherDeviationsHaveTwoDecimals)
-{
+TEST(StereoTextsTest, OtherDeviationsHaveTwoDecimals) {
     EXPECT_EQ(deviationLabel("Hub", 675, DeviationPattern::TwoDecimals, u'.'),
               QStringLiteral("Hub 6.75 kHz"));
     EXPECT_EQ(deviationLabel("Hub", 5, DeviationPattern::TwoDecimals, u','),
@@ -33,14 +30,12 @@ TEST(StereoTextsTest, OtherDeviationsHaveTwoDecimals)
               QStringLiteral(" 0.00 kHz"));
 }
 
-TEST(StereoTextsTest, PhaseLabelIsSigned)
-{
+TEST(StereoTextsTest, PhaseLabelIsSigned) {
     EXPECT_EQ(phaseLabel(-50), QStringLiteral("Phase -50 °"));
     EXPECT_EQ(phaseLabel(7), QStringLiteral("Phase 7 °"));
 }
 
-TEST(StereoTextsTest, PilotPhaseTextPadsOnlyNonNegativeSingleDigits)
-{
+TEST(StereoTextsTest, PilotPhaseTextPadsOnlyNonNegativeSingleDigits) {
     EXPECT_EQ(pilotPhaseText(7), QStringLiteral("07"));
     EXPECT_EQ(pilotPhaseText(0), QStringLiteral("00"));
     EXPECT_EQ(pilotPhaseText(50), QStringLiteral("50"));

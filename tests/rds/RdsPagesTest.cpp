@@ -22,8 +22,7 @@
 namespace zor {
 namespace {
 
-QStringList programmeTypes()
-{
+QStringList programmeTypes() {
     QStringList names;
     for (int code = 0; code < 32; ++code)
         names << QStringLiteral("Type %1").arg(code);
@@ -37,15 +36,13 @@ protected:
     test::PageServices services;
 };
 
-TEST_F(RdsPagesTest, SecondsLabelCarriesTheBlankOfAPositiveNumber)
-{
+TEST_F(RdsPagesTest, SecondsLabelCarriesTheBlankOfAPositiveNumber) {
     EXPECT_EQ(secondsLabel(QStringLiteral("Dauer [s]:"), 30), QStringLiteral("Dauer [s]:  30"));
     EXPECT_EQ(secondsLabel(QStringLiteral("Intervall"), 0), QStringLiteral("Intervall  0"));
     EXPECT_EQ(secondsLabel(QString(), -4), QStringLiteral(" -4"));
 }
 
-TEST_F(RdsPagesTest, ProgrammeTypeListIsFilledQuietlyAndAPickIsRaisedOnce)
-{
+TEST_F(RdsPagesTest, ProgrammeTypeListIsFilledQuietlyAndAPickIsRaisedOnce) {
     RdsPage page(services.context);
     QSignalSpy picks(&page, &RdsPage::ptyPicked);
     QSignalSpy changes(page.PTY_Combo1(), &QComboBox::currentIndexChanged);
@@ -66,8 +63,7 @@ TEST_F(RdsPagesTest, ProgrammeTypeListIsFilledQuietlyAndAPickIsRaisedOnce)
     EXPECT_EQ(page.PTY_Combo1()->currentIndex(), 5);
 }
 
-TEST_F(RdsPagesTest, TypingIntoTheProgrammeTypeFieldPicksNothing)
-{
+TEST_F(RdsPagesTest, TypingIntoTheProgrammeTypeFieldPicksNothing) {
     RdsPage page(services.context);
     page.fillPtyList(programmeTypes());
     page.show();
@@ -78,8 +74,7 @@ TEST_F(RdsPagesTest, TypingIntoTheProgrammeTypeFieldPicksNothing)
     EXPECT_EQ(page.PTY_Combo1()->count(), 32);
 }
 
-TEST_F(RdsPagesTest, RdsPageHoldsItsControlsInTheirFrames)
-{
+TEST_F(RdsPagesTest, RdsPageHoldsItsControlsInTheirFrames) {
     RdsPage page(services.context);
     EXPECT_EQ(page.TA_Taste()->parentWidget(), page.Frame1());
     EXPECT_EQ(page.TA_Option(1)->parentWidget(), page.Frame1());
@@ -96,8 +91,7 @@ TEST_F(RdsPagesTest, RdsPageHoldsItsControlsInTheirFrames)
     EXPECT_TRUE(page.trafficAnnouncementOn());
 }
 
-TEST_F(RdsPagesTest, AfListFramesShowFiveListsEach)
-{
+TEST_F(RdsPagesTest, AfListFramesShowFiveListsEach) {
     AfListPage af(services.context);
     EonPage eon(services.context);
     for (int i = 0; i < 5; ++i) {
@@ -112,8 +106,7 @@ TEST_F(RdsPagesTest, AfListFramesShowFiveListsEach)
     EXPECT_NE(af.AF_TN()->frameStyle(), 0);
 }
 
-TEST_F(RdsPagesTest, GroupBoxesOfNoUseAreHiddenAndGroupFourIsNotTheOperators)
-{
+TEST_F(RdsPagesTest, GroupBoxesOfNoUseAreHiddenAndGroupFourIsNotTheOperators) {
     GroupsPage page(services.context);
     for (int i = 0; i < 32; ++i) {
         SCOPED_TRACE(i);
@@ -130,8 +123,7 @@ TEST_F(RdsPagesTest, GroupBoxesOfNoUseAreHiddenAndGroupFourIsNotTheOperators)
     EXPECT_EQ(page.Gruppe(16)->y(), page.Gruppe(0)->y());
 }
 
-TEST_F(RdsPagesTest, EonProgrammeTypeIsChosenWithoutRaisingItsHandler)
-{
+TEST_F(RdsPagesTest, EonProgrammeTypeIsChosenWithoutRaisingItsHandler) {
     EonPage page(services.context);
     QSignalSpy text(page.EON_PTY_Combo(), &QComboBox::currentTextChanged);
     QSignalSpy index(page.EON_PTY_Combo(), &QComboBox::currentIndexChanged);
@@ -148,8 +140,7 @@ TEST_F(RdsPagesTest, EonProgrammeTypeIsChosenWithoutRaisingItsHandler)
     EXPECT_EQ(page.EON_TA_Zeit()->interval(), 1000);
 }
 
-TEST_F(RdsPagesTest, EveryControlIsHeardUnderItsOwnName)
-{
+TEST_F(RdsPagesTest, EveryControlIsHeardUnderItsOwnName) {
     RdsPage rds(services.context);
     AfListPage af(services.context);
     GroupsPage groups(services.context);
@@ -161,9 +152,10 @@ TEST_F(RdsPagesTest, EveryControlIsHeardUnderItsOwnName)
         }
     }
     refreshAccessibleNames(&rds, true);
-    EXPECT_EQ(rds.Command3()->accessibleName(), QStringLiteral("PI senden"));
-    EXPECT_EQ(rds.PS_Taste()->accessibleName(), QStringLiteral("PS senden"));
-    EXPECT_EQ(rds.Taste_PS_Auto()->accessibleDescription(), QStringLiteral("Verändert PS zyklisch"));
+    EXPECT_EQ(test::heardName(rds.Command3()), QStringLiteral("PI senden"));
+    EXPECT_EQ(test::heardName(rds.PS_Taste()), QStringLiteral("PS senden"));
+    EXPECT_EQ(rds.Taste_PS_Auto()->accessibleDescription(),
+              QStringLiteral("Verändert PS zyklisch"));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
+#include "tmc/TmcPage.h"
+
 #include "panel/AccessibleNames.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageFixture.h"
-#include "tmc/TmcPage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,15 +17,14 @@ namespace zor {
 namespace {
 
 class TmcPageTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::offscreenApp(); }
 
     test::PageServices services;
     TmcPage page{services.context};
 };
 
-TEST_F(TmcPageTest, CataloguesUseAFixedPitchFace)
-{
+TEST_F(TmcPageTest, CataloguesUseAFixedPitchFace) {
     for (QComboBox* catalogue : {page.TMC_Event_Combo(), page.TMC_Loc_Combo()}) {
         EXPECT_TRUE(QFontInfo(catalogue->font()).fixedPitch());
         EXPECT_TRUE(catalogue->isEditable());
@@ -35,8 +35,7 @@ TEST_F(TmcPageTest, CataloguesUseAFixedPitchFace)
     EXPECT_LT(thirty, page.TMC_Event_Combo()->width());
 }
 
-TEST_F(TmcPageTest, MessageFieldsAreInTheirFrames)
-{
+TEST_F(TmcPageTest, MessageFieldsAreInTheirFrames) {
     EXPECT_EQ(page.Tmc_richtung(0)->parentWidget(), page.TMC_Frame1());
     EXPECT_EQ(page.Tmc_richtung(0)->y(), page.Tmc_richtung(1)->y());
     EXPECT_LT(page.Tmc_richtung(0)->x(), page.Tmc_richtung(1)->x());
@@ -48,8 +47,7 @@ TEST_F(TmcPageTest, MessageFieldsAreInTheirFrames)
     EXPECT_FALSE(page.TMC_Var_Label()->geometry().intersects(page.TMC_Var_Combo()->geometry()));
 }
 
-TEST_F(TmcPageTest, HiddenRowHoldsOneLabelPerMessageField)
-{
+TEST_F(TmcPageTest, HiddenRowHoldsOneLabelPerMessageField) {
     for (const char* name : {"TMCBL2_T", "TMCBL2_F", "TMCBL2_DP", "TMCBL3_D", "TMCBL3_U",
                              "TMCBL3_Extent", "TMCBL3_Event", "TMCBL4_Local"}) {
         DisplayLabel* field = page.fieldLabel(QLatin1String(name));
@@ -61,8 +59,7 @@ TEST_F(TmcPageTest, HiddenRowHoldsOneLabelPerMessageField)
     EXPECT_EQ(page.TMC_Loc_Hex()->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
-TEST_F(TmcPageTest, EveryControlIsHeardUnderItsOwnName)
-{
+TEST_F(TmcPageTest, EveryControlIsHeardUnderItsOwnName) {
     for (const bool german : {true, false}) {
         refreshAccessibleNames(&page, german);
         test::expectDistinctNames(namedControls(&page), QStringLiteral("tmc"));

@@ -16,8 +16,7 @@
 namespace zor::test {
 
 // The bundled data folder of the source tree.
-inline QString bundledDataFolder()
-{
+inline QString bundledDataFolder() {
     const QString source = qEnvironmentVariable("ZOR_SOURCE_DIR");
     return source.isEmpty() ? QStringLiteral(ZOR_TEST_SOURCE_DIR "/data/Daten")
                             : source + QStringLiteral("/data/Daten");
@@ -26,11 +25,10 @@ inline QString bundledDataFolder()
 // A main window over its own copy of the bundled data folder, with the
 // operator's messages recorded instead of shown.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { offscreenApp(); }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         const QDir bundled(bundledDataFolder());
         ASSERT_TRUE(bundled.exists()) << bundled.path().toStdString();
@@ -39,8 +37,7 @@ protected:
         link.interfaceName = QStringLiteral("COM");
     }
 
-    HMenue& window()
-    {
+    HMenue& window() {
         if (!window_)
             window_ = std::make_unique<HMenue>(data(), captions, link, messages);
         return *window_;
@@ -51,15 +48,12 @@ protected:
     QString dataSet() const { return data().file(QLatin1String(kDataSetFile)); }
     QString languageFile() const { return data().file(QLatin1String(kLanguageFile)); }
 
-    void setLanguage(const QString& language)
-    {
+    void setLanguage(const QString& language) {
         ASSERT_TRUE(Ini_Schreiben(QStringLiteral("Sprache"), QStringLiteral("Sprache"), language,
                                   general()));
     }
 
-    template <typename T = QObject>
-    T* control(const QString& name)
-    {
+    template <typename T = QObject> T* control(const QString& name) {
         return window().findChild<T*>(name);
     }
 
@@ -68,7 +62,7 @@ protected:
     LinkState link;
     RecordedMessages messages;
 
-private:
+  private:
     std::unique_ptr<HMenue> window_;
 };
 

@@ -28,8 +28,7 @@ protected:
     static bool usable(QAction* action) { return action->isEnabled(); }
 };
 
-TEST_F(WindowStatesTest, NotConnectedLeavesOnlyTheBottomBar)
-{
+TEST_F(WindowStatesTest, NotConnectedLeavesOnlyTheBottomBar) {
     HMenue& w = window();
     w.showDemo();
     w.eonPage()->EON_TA_Zeit()->start();
@@ -46,15 +45,13 @@ TEST_F(WindowStatesTest, NotConnectedLeavesOnlyTheBottomBar)
     EXPECT_FALSE(w.eonPage()->EON_TA_Zeit()->isActive());
 }
 
-TEST_F(WindowStatesTest, NotConnectedOnTheBusKeepsTheSerialSettingsClosed)
-{
+TEST_F(WindowStatesTest, NotConnectedOnTheBusKeepsTheSerialSettingsClosed) {
     link.interfaceName = QStringLiteral("IEC");
     window().showNotConnected();
     EXPECT_FALSE(usable(window().Mnu_Info_RS232()));
 }
 
-TEST_F(WindowStatesTest, DemoOpensThePagesButNotLocal)
-{
+TEST_F(WindowStatesTest, DemoOpensThePagesButNotLocal) {
     HMenue& w = window();
     w.showNotConnected();
     w.showDemo();
@@ -67,8 +64,7 @@ TEST_F(WindowStatesTest, DemoOpensThePagesButNotLocal)
     EXPECT_TRUE(usable(w.Ende_Taste()));
 }
 
-TEST_F(WindowStatesTest, ConnectedOpensThePagesAndLocalOnly)
-{
+TEST_F(WindowStatesTest, ConnectedOpensThePagesAndLocalOnly) {
     HMenue& w = window();
     w.showNotConnected();
     w.showConnected();
@@ -90,8 +86,7 @@ TEST_F(WindowStatesTest, ConnectedOpensThePagesAndLocalOnly)
     EXPECT_FALSE(usable(w.SSTab1()));
 }
 
-TEST_F(WindowStatesTest, SerialInterfaceHidesTheBusAddress)
-{
+TEST_F(WindowStatesTest, SerialInterfaceHidesTheBusAddress) {
     HMenue& w = window();
     QSignalSpy serial(&w, &HMenue::serialInterfaceChosen);
     w.Schnittstellen_Toggle();
@@ -105,8 +100,7 @@ TEST_F(WindowStatesTest, SerialInterfaceHidesTheBusAddress)
     EXPECT_EQ(serial.count(), 1);
 }
 
-TEST_F(WindowStatesTest, BusInterfaceShowsTheBusAddress)
-{
+TEST_F(WindowStatesTest, BusInterfaceShowsTheBusAddress) {
     link.interfaceName = QString();
     HMenue& w = window();
     QSignalSpy serial(&w, &HMenue::serialInterfaceChosen);
@@ -121,8 +115,7 @@ TEST_F(WindowStatesTest, BusInterfaceShowsTheBusAddress)
     EXPECT_EQ(serial.count(), 0);
 }
 
-TEST_F(WindowStatesTest, InterfaceMenuStoresTheChoiceAtOnce)
-{
+TEST_F(WindowStatesTest, InterfaceMenuStoresTheChoiceAtOnce) {
     HMenue& w = window();
     w.Schnittstellen_Toggle();
     w.Mnu_Info_Interface_IEC()->trigger();
@@ -139,8 +132,7 @@ TEST_F(WindowStatesTest, InterfaceMenuStoresTheChoiceAtOnce)
     EXPECT_TRUE(messages.warnings.isEmpty());
 }
 
-TEST_F(WindowStatesTest, UnwritableSettingsFileIsReported)
-{
+TEST_F(WindowStatesTest, UnwritableSettingsFileIsReported) {
     QFile::setPermissions(general(), QFileDevice::ReadOwner);
     QDir(folder.path()).removeRecursively();
     HMenue& w = window();
@@ -150,8 +142,7 @@ TEST_F(WindowStatesTest, UnwritableSettingsFileIsReported)
     EXPECT_TRUE(messages.warnings.back().contains(QStringLiteral("Interface")));
 }
 
-TEST_F(WindowStatesTest, BusAddressStaysWithinItsRangeAndShowsInItsLabel)
-{
+TEST_F(WindowStatesTest, BusAddressStaysWithinItsRangeAndShowsInItsLabel) {
     HMenue& w = window();
     w.setBusAddress(12);
     EXPECT_EQ(w.Adr1_VScroll()->value(), 12);
@@ -166,8 +157,7 @@ TEST_F(WindowStatesTest, BusAddressStaysWithinItsRangeAndShowsInItsLabel)
     EXPECT_EQ(w.Adr1_Label()->text(), QStringLiteral("0"));
 }
 
-TEST_F(WindowStatesTest, UpperArrowOfTheBusAddressRaisesIt)
-{
+TEST_F(WindowStatesTest, UpperArrowOfTheBusAddressRaisesIt) {
     link.interfaceName = QStringLiteral("IEC");
     HMenue& w = window();
     w.Schnittstellen_Toggle();
@@ -212,8 +202,7 @@ TEST_F(WindowStatesTest, UpperArrowOfTheBusAddressRaisesIt)
     EXPECT_EQ(w.Adr1_Label()->text(), QStringLiteral("30"));
 }
 
-TEST_F(WindowStatesTest, RdsModeEntryNamesTheModeAClickSelects)
-{
+TEST_F(WindowStatesTest, RdsModeEntryNamesTheModeAClickSelects) {
     HMenue& w = window();
     w.setRdsMode(QStringLiteral("RDS"));
     EXPECT_EQ(w.Mnu_Info_RDS_RBDS()->text(), QStringLiteral("RBDS"));
@@ -224,8 +213,7 @@ TEST_F(WindowStatesTest, RdsModeEntryNamesTheModeAClickSelects)
     EXPECT_EQ(w.rdsMode(), QStringLiteral("RDS"));
 }
 
-TEST_F(WindowStatesTest, AboutBoxIsTheSameInEveryLanguage)
-{
+TEST_F(WindowStatesTest, AboutBoxIsTheSameInEveryLanguage) {
     HMenue& w = window();
     for (const char* language : {"deutsch", "english"}) {
         setLanguage(QLatin1String(language));
@@ -239,8 +227,7 @@ TEST_F(WindowStatesTest, AboutBoxIsTheSameInEveryLanguage)
                                           "Supported IEEE-Interface: National Instruments\n\n"));
 }
 
-TEST_F(WindowStatesTest, LanguageMenuKeepsThePilotPhaseOnFile)
-{
+TEST_F(WindowStatesTest, LanguageMenuKeepsThePilotPhaseOnFile) {
     HMenue& w = window();
     w.stereoPage()->HScroll1()->setValue(-7);
     emit w.Mnu_Info_Sprache()->aboutToShow();

@@ -12,6 +12,7 @@
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
 #include "ui/AboutBox.h"
+#include "translate/InstrumentLink.h"
 #include "ui/HMenue.h"
 #include "ui/MessageBoxes.h"
 
@@ -150,7 +151,8 @@ int main(int argc, char* argv[]) {
     zor::LinkState link;
     link.interfaceName = QStringLiteral("IEC");
     PrintedMessages messages;
-    zor::HMenue window(folder, captions, link, messages);
+    zor::InstrumentLink instrument(folder, link, captions, messages);
+    zor::HMenue window(folder, captions, link, messages, instrument);
     window.setBusAddress(28);
     window.setRdsMode(
         zor::Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("RDS_RBDS"), general));

@@ -1,7 +1,7 @@
 #include "app/CliCommand.h"
 
 #include "app/ConsoleMessages.h"
-#include "app/InstrumentLink.h"
+#include "translate/InstrumentLink.h"
 #include "app/StoredValue.h"
 #include "link/LinkState.h"
 #include "settings/Captions.h"
@@ -41,8 +41,9 @@ class Session {
 public:
     explicit Session(const DataFolder& folder)
         : folder_(folder),
-          link_(folder, state_, captions_, messages_, [this] { return inputs(); })
+          link_(folder, state_, captions_, messages_)
     {
+        link_.setTranslatorInputs([this] { return inputs(); });
         readLinkState(folder, state_);
         const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
                                            folder.file(QString::fromLatin1(kGeneralFile)));

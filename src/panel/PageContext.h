@@ -1,10 +1,12 @@
 #pragma once
 
+#include "panel/CurrentValues.h"
 #include "settings/DataFolder.h"
 
 namespace zor {
 
 class Captions;
+class InstrumentLink;
 class OperatorMessages;
 class StatusLine;
 struct LinkState;
@@ -19,6 +21,10 @@ struct PageContext {
     Captions& texts;
     LinkState& link;
     OperatorMessages& messages;
+    // The instrument: the translator for settings, the channel for queries.
+    InstrumentLink& instrument;
+    // The window's current value texts.
+    CurrentValues& current;
 };
 
 } // namespace zor

@@ -80,10 +80,10 @@ QWidget* prepareClient(QMainWindow* window, const DataFolder& data) {
 } // namespace
 
 HMenue::HMenue(const DataFolder& data, Captions& texts, LinkState& link, OperatorMessages& messages,
-               QWidget* parent)
+               InstrumentLink& instrument, QWidget* parent)
     : QMainWindow(parent), client_(prepareClient(this, data)),
-      status_(new StatusStrip(data.path(), client_)), context_{data, *status_, texts, link,
-                                                               messages},
+      status_(new StatusStrip(data.path(), client_)),
+      context_{data, *status_, texts, link, messages, instrument, current_},
       loader_(std::make_unique<CaptionLoader>(*this)) {
     status_->setGeometry(twipsToPixels(TwipRect{0, 0, kClientWidth, 585}));
     buildPages();

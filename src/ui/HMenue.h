@@ -24,6 +24,7 @@ class DisplayLabel;
 class EonPage;
 class GeneratorPage;
 class GroupsPage;
+class InstrumentLink;
 class OperatorMessages;
 class QueryPage;
 class RdsPage;
@@ -48,8 +49,9 @@ class HMenue : public QMainWindow {
     // The settings files and pictures come from `data`; `texts` is the caption
     // text table the caption loader fills; `link` is the program-wide
     // interface and address state; `messages` reaches the operator.
+    // `instrument` carries settings and queries to the instrument.
     HMenue(const DataFolder& data, Captions& texts, LinkState& link, OperatorMessages& messages,
-           QWidget* parent = nullptr);
+           InstrumentLink& instrument, QWidget* parent = nullptr);
     ~HMenue() override;
 
     // Sizes the window to its client area and centres it on the screen.
@@ -88,6 +90,8 @@ class HMenue : public QMainWindow {
     Captions& texts() { return context_.texts; }
     LinkState& link() { return context_.link; }
     OperatorMessages& messages() { return context_.messages; }
+    InstrumentLink& instrument() { return context_.instrument; }
+    CurrentValues& currentValues() { return current_; }
 
     StatusStrip* statusStrip() const { return status_; }
     StereoPage* stereoPage() const { return stereo_; }
@@ -148,6 +152,7 @@ class HMenue : public QMainWindow {
 
     QWidget* client_;
     StatusStrip* status_;
+    CurrentValues current_;
     PageContext context_;
     std::unique_ptr<CaptionLoader> loader_;
     QString language_;

@@ -4,6 +4,7 @@
 #include "link/OperatorMessages.h"
 #include "panel/OffscreenApp.h"
 #include "panel/PageContext.h"
+#include "translate/InstrumentLink.h"
 #include "panel/StatusLine.h"
 #include "settings/Captions.h"
 
@@ -51,13 +52,17 @@ class RecordedMessages : public OperatorMessages {
 
 // What every page is built with, over an empty data folder.
 struct PageServices {
-    PageServices() : context{DataFolder(folder.path()), status, texts, link, messages} {}
+    PageServices()
+        : instrument(DataFolder(folder.path()), link, texts, messages),
+          context{DataFolder(folder.path()), status, texts, link, messages, instrument, current} {}
 
     QTemporaryDir folder;
     StatusFields status;
     Captions texts;
     LinkState link;
     RecordedMessages messages;
+    InstrumentLink instrument;
+    CurrentValues current;
     PageContext context;
 };
 

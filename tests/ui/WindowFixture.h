@@ -5,6 +5,7 @@
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
+#include "translate/InstrumentLink.h"
 #include "ui/HMenue.h"
 
 #include <QDir>
@@ -39,7 +40,10 @@ class WindowTest : public ::testing::Test {
 
     HMenue& window() {
         if (!window_)
-            window_ = std::make_unique<HMenue>(data(), captions, link, messages);
+        {
+            instrument_ = std::make_unique<InstrumentLink>(data(), link, captions, messages);
+            window_ = std::make_unique<HMenue>(data(), captions, link, messages, *instrument_);
+        }
         return *window_;
     }
 
@@ -63,6 +67,7 @@ class WindowTest : public ::testing::Test {
     RecordedMessages messages;
 
   private:
+    std::unique_ptr<InstrumentLink> instrument_;
     std::unique_ptr<HMenue> window_;
 };
 

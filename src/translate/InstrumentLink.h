@@ -23,7 +23,11 @@ struct LinkState;
 class InstrumentLink {
 public:
     InstrumentLink(const DataFolder& folder, LinkState& state, const Captions& captions,
-                   OperatorMessages& messages, std::function<TranslatorInputs()> inputs);
+                   OperatorMessages& messages);
+
+    // Where the translator finds the current EON PI and the clock label's
+    // text; until set, both are empty and the time is the computer's.
+    void setTranslatorInputs(std::function<TranslatorInputs()> inputs);
 
     SerialSettings& serialSettings() { return channel_.serialSettings(); }
     SerialPort& serialPort() { return serialPort_; }
@@ -34,12 +38,15 @@ public:
     Translator& translator() { return translator_; }
 
 private:
+    TranslatorInputs currentInputs() const;
+
     SerialPort serialPort_;
     GpibLibrary gpib_;
     BusAdapter bus_;
     CommandLog log_;
     CommandChannel channel_;
     Translator translator_;
+    std::function<TranslatorInputs()> inputs_;
 };
 
 // Fills the interface, the two bus addresses of `state` from "RDS_Allg.INI".

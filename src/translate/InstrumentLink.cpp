@@ -1,8 +1,10 @@
-#include "app/InstrumentLink.h"
+#include "translate/InstrumentLink.h"
 
 #include "link/LinkState.h"
 #include "settings/IniFile.h"
 #include "settings/NumberText.h"
+
+#include <QDateTime>
 
 namespace zor {
 
@@ -27,16 +29,27 @@ std::int16_t address(const QString& text)
 } // namespace
 
 InstrumentLink::InstrumentLink(const DataFolder& folder, LinkState& state,
-                               const Captions& captions, OperatorMessages& messages,
-                               std::function<TranslatorInputs()> inputs)
+                               const Captions& captions, OperatorMessages& messages)
     : serialPort_(folder.file(QString::fromLatin1(kSerialFile))),
       gpib_(general(folder, "BUS", "GpibLibrary")),
       bus_(gpib_, captions, messages),
       log_(folder.file(QString::fromLatin1(kLogFile)), storedLogFlag(folder)),
       channel_(state, serialPort_, bus_, log_, captions, messages),
-      translator_(channel_, std::move(inputs))
+      translator_(channel_, [this] { return currentInputs(); })
 {
     channel_.serialSettings().setFilePath(folder.file(QString::fromLatin1(kSerialFile)));
+}
+
+void InstrumentLink::setTranslatorInputs(std::function<TranslatorInputs()> inputs)
+{
+    inputs_ = std::move(inputs);
+}
+
+TranslatorInputs InstrumentLink::currentInputs() const
+{
+    if (inputs_)
+        return inputs_();
+    return {QString(), QString(), QDateTime::currentDateTime()};
 }
 
 void readLinkState(const DataFolder& folder, LinkState& state)

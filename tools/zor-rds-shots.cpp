@@ -1,6 +1,6 @@
 // Takes pictures of the main window: each of its nine tab pages in German and
-// in English, and the About box, as PNG files in the folder named on the
-// command line. Runs without a screen. Controls whose caption does not fit
+// in English, the About box and the serial settings dialog, as PNG files in
+// the folder named on the command line. Runs without a screen. Controls whose caption does not fit
 // are listed on standard error.
 //
 //   zor-rds-shots <picture folder> [data folder]
@@ -15,6 +15,7 @@
 #include "translate/InstrumentLink.h"
 #include "ui/HMenue.h"
 #include "ui/MessageBoxes.h"
+#include "ui/RS232Set.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -183,6 +184,13 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     failures += save(about->grab(), pictures, QStringLiteral("about.png")) ? 0 : 1;
     about->close();
+
+    zor::RS232Set serial(instrument.serialSettings(), instrument.serialPort(), messages, &window);
+    serial.show();
+    QApplication::processEvents();
+    failures += save(serial.grab(), pictures, QStringLiteral("rs232set.png")) ? 0 : 1;
+    cut += reportCutCaptions(&serial, QStringLiteral("rs232set.png"));
+    serial.close();
 
     err << cut << " caption(s) do not fit\n";
     return failures == 0 ? 0 : 1;

@@ -42,6 +42,10 @@ struct CurrentValues {
     QString eonTa;
     QString eonTp;
     QString eonDelete;
+
+    // The kind of AF list the AF list editor works on: "AF" (the own
+    // programme's lists) or "EON AF" (the other network's method-B lists).
+    QString afEditorMode = QStringLiteral("AF");
 };
 
 } // namespace zor

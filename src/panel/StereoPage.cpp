@@ -1,16 +1,23 @@
 #include "panel/StereoPage.h"
 
+#include "link/LinkState.h"
+#include "link/OperatorMessages.h"
+#include "panel/CaptionText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
+#include "settings/IniFile.h"
+#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace zor {
 
@@ -22,6 +29,20 @@ constexpr int kArrowPair = 495;
 constexpr int kDisplayWidth = 1190;
 constexpr int kDisplayHeight = 255;
 
+// Caption text of the word for deviation in front of a deviation display.
+constexpr int kDeviationWord = 21;
+
+const QString kOn = QStringLiteral("1");
+const QString kOff = QStringLiteral("0");
+
+// The texts a group's options are stored as, in option order.
+QStringList storedTexts(const OptionSetting& setting) {
+    QStringList texts;
+    for (int option = 0; option < setting.options; ++option)
+        texts << setting.storedText(option);
+    return texts;
+}
+
 } // namespace
 
 StereoPage::StereoPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
@@ -32,6 +53,210 @@ StereoPage::StereoPage(PageContext& context, QWidget* parent) : QWidget(parent),
     buildAri(kit);
     buildRds(kit);
     buildTestMode(kit);
+    connectHandlers();
+}
+
+void StereoPage::connectHandlers() {
+    connect(FM_Hub_Scroll_, &QScrollBar::valueChanged, this, &StereoPage::FM_Hub_Scroll_Change);
+    connect(Pilot_Hub_Scroll_, &QScrollBar::valueChanged, this,
+            &StereoPage::Pilot_Hub_Scroll_Change);
+    connect(HScroll1_, &QScrollBar::valueChanged, this, &StereoPage::HScroll1_Change);
+    connect(Ari_hub_Scroll_, &QScrollBar::valueChanged, this, &StereoPage::Ari_hub_Scroll_Change);
+    connect(RDS_Hub_Scroll_, &QScrollBar::valueChanged, this, &StereoPage::RDS_Hub_Scroll_Change);
+    connect(RDS_Phase_Scroll_, &QScrollBar::valueChanged, this,
+            &StereoPage::RDS_Phase_Scroll_Change);
+
+    connect(Pilot_OnOff_, &QAbstractButton::clicked, this, &StereoPage::Pilot_OnOff_Click);
+    connect(Ari_OnOff_, &QAbstractButton::clicked, this, &StereoPage::Ari_OnOff_Click);
+    connect(RDS_OnOff_, &QAbstractButton::clicked, this, &StereoPage::RDS_OnOff_Click);
+
+    // An option acts when it becomes the chosen one, by a click or by being
+    // set; choosing the option already chosen changes nothing and sends
+    // nothing.
+    const std::pair<QButtonGroup*, void (StereoPage::*)(int)> groups[] = {
+        {Stereo_Opt_, &StereoPage::Stereo_Opt_Click},
+        {FM_Source_Opt_, &StereoPage::FM_Source_Opt_Click},
+        {FM_Imp_Opt_, &StereoPage::FM_Imp_Opt_Click},
+        {Pre_opt_, &StereoPage::Pre_opt_Click},
+        {ARI_Mode_Opt_, &StereoPage::ARI_Mode_Opt_Click},
+        {BK_Opt_, &StereoPage::BK_Opt_Click},
+    };
+    for (const auto& [group, handler] : groups)
+        connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool chosen) {
+            if (chosen)
+                (this->*handler)(id);
+        });
+}
+
+void StereoPage::FM_Hub_Scroll_Change() {
+    stepChanged(*FM_Hub_Scroll_, *FM_Hub_Label2_, kMpxDeviationStep);
+}
+void StereoPage::Pilot_Hub_Scroll_Change() {
+    stepChanged(*Pilot_Hub_Scroll_, *Pilot_hub_Label_, kPilotDeviationStep);
+}
+void StereoPage::HScroll1_Change() {
+    stepChanged(*HScroll1_, *Pilot_Phase_Label_, kPilotPhaseStep);
+}
+void StereoPage::Ari_hub_Scroll_Change() {
+    stepChanged(*Ari_hub_Scroll_, *Ari_Label_, kAriDeviationStep);
+}
+void StereoPage::RDS_Hub_Scroll_Change() {
+    stepChanged(*RDS_Hub_Scroll_, *RDS_Hub_Label_, kRdsDeviationStep);
+}
+void StereoPage::RDS_Phase_Scroll_Change() {
+    stepChanged(*RDS_Phase_Scroll_, *RDS_Phase_Label_, kRdsPhaseStep);
+}
+
+void StereoPage::Pilot_OnOff_Click() {
+    switchClicked(*Pilot_OnOff_, kPilotSwitch);
+}
+void StereoPage::Ari_OnOff_Click() {
+    switchClicked(*Ari_OnOff_, kAriSwitch);
+}
+void StereoPage::RDS_OnOff_Click() {
+    switchClicked(*RDS_OnOff_, kRdsSwitch);
+}
+
+void StereoPage::Stereo_Opt_Click(int index) {
+    optionChosen(index, kStereoModeOption);
+}
+void StereoPage::FM_Source_Opt_Click(int index) {
+    optionChosen(index, kSourceOption);
+}
+void StereoPage::FM_Imp_Opt_Click(int index) {
+    optionChosen(index, kImpedanceOption);
+}
+void StereoPage::Pre_opt_Click(int index) {
+    optionChosen(index, kPreEmphasisOption);
+}
+void StereoPage::ARI_Mode_Opt_Click(int index) {
+    optionChosen(index, kAriIdentificationOption);
+}
+void StereoPage::BK_Opt_Click(int index) {
+    optionChosen(index, kAreaCodeOption);
+}
+
+void StereoPage::stepChanged(const QScrollBar& step, DisplayLabel& label,
+                             const StepSetting& setting) {
+    const int position = step.value();
+    label.setText(stepLabel(setting.display, position));
+    const QString value = setting.valueText(position);
+    keepSendAndStore(setting.entry, setting.parameterKey, value, setting.iniKey, value);
+}
+
+QString StereoPage::stepLabel(StepDisplay display, int position) const {
+    if (display == StepDisplay::Phase)
+        return phaseLabel(position);
+    const DeviationPattern pattern = display == StepDisplay::MpxDeviation
+                                         ? DeviationPattern::OneDecimal
+                                         : DeviationPattern::TwoDecimals;
+    return deviationLabel(currentCaption(context_, kDeviationWord), position, pattern);
+}
+
+// The switch's state lives in its current value text, never in the picture:
+// anything but "1" (also nothing stored yet) counts as off.
+void StereoPage::switchClicked(PictureSwitch& picture, const SwitchSetting& setting) {
+    const bool on = context_.current.*setting.entry != kOn;
+    picture.showOn(on);
+    const QString value = on ? kOn : kOff;
+    keepSendAndStore(setting.entry, setting.key, value, setting.key, value);
+}
+
+void StereoPage::optionChosen(int index, const OptionSetting& setting) {
+    if (index < 0 || index >= setting.options)
+        return;
+    keepSendAndStore(setting.entry, setting.parameterKey, setting.sentText(index), setting.iniKey,
+                     setting.storedText(index));
+}
+
+void StereoPage::keepSendAndStore(QString CurrentValues::*entry, const char* parameterKey,
+                                  const QString& sent, const char* iniKey, const QString& stored) {
+    context_.current.*entry = stored;
+    QString value = sent;
+    context_.instrument.translator().Parameter_Senden(QLatin1String(parameterKey), value,
+                                                      context_.link.generatorDescriptor);
+    store(iniKey, stored);
+}
+
+void StereoPage::restore() {
+    // The restore stores back what it read, at most brought into range; a
+    // file that cannot take it loses nothing, so it is not reported here.
+    const QScopedValueRollback quiet(restoring_, true);
+    restoreStep(*FM_Hub_Scroll_, kMpxDeviationStep, &StereoPage::FM_Hub_Scroll_Change);
+    restoreOption(*FM_Source_Opt_, kSourceOption, &StereoPage::FM_Source_Opt_Click);
+    restoreOption(*FM_Imp_Opt_, kImpedanceOption, &StereoPage::FM_Imp_Opt_Click);
+    restoreOption(*Stereo_Opt_, kStereoModeOption, &StereoPage::Stereo_Opt_Click);
+    restoreOption(*Pre_opt_, kPreEmphasisOption, &StereoPage::Pre_opt_Click);
+    restoreSwitch(kPilotSwitch, &StereoPage::Pilot_OnOff_Click);
+    restoreStep(*Pilot_Hub_Scroll_, kPilotDeviationStep, &StereoPage::Pilot_Hub_Scroll_Change);
+    restoreStep(*HScroll1_, kPilotPhaseStep, &StereoPage::HScroll1_Change);
+    restoreSwitch(kAriSwitch, &StereoPage::Ari_OnOff_Click);
+    restoreStep(*Ari_hub_Scroll_, kAriDeviationStep, &StereoPage::Ari_hub_Scroll_Change);
+    restoreOption(*ARI_Mode_Opt_, kAriIdentificationOption, &StereoPage::ARI_Mode_Opt_Click);
+    restoreOption(*BK_Opt_, kAreaCodeOption, &StereoPage::BK_Opt_Click);
+    restoreSwitch(kRdsSwitch, &StereoPage::RDS_OnOff_Click);
+    restoreStep(*RDS_Hub_Scroll_, kRdsDeviationStep, &StereoPage::RDS_Hub_Scroll_Change);
+    restoreStep(*RDS_Phase_Scroll_, kRdsPhaseStep, &StereoPage::RDS_Phase_Scroll_Change);
+}
+
+// The position is set quietly and the handler run by hand, so that it runs
+// exactly once, also when the stored position is the one already shown.
+void StereoPage::restoreStep(QScrollBar& step, const StepSetting& setting,
+                             void (StereoPage::*handler)()) {
+    const QString text = storedText(setting.iniKey);
+    context_.current.*setting.entry = text;
+    {
+        const QSignalBlocker quiet(step);
+        step.setValue(positionFromStored(text, step.minimum(), step.maximum()));
+    }
+    (this->*handler)();
+}
+
+// The toggle brings the switch to its stored state: it starts from the
+// opposite one. Any stored text but "1" restores the switch as off.
+void StereoPage::restoreSwitch(const SwitchSetting& setting, void (StereoPage::*handler)()) {
+    const QString text = storedText(setting.key);
+    context_.current.*setting.entry = text == kOn ? kOff : kOn;
+    (this->*handler)();
+}
+
+// As with the step controls, the option is chosen quietly and its handler
+// run by hand, once.
+void StereoPage::restoreOption(QButtonGroup& group, const OptionSetting& setting,
+                               void (StereoPage::*handler)(int)) {
+    const QString text = storedText(setting.iniKey);
+    context_.current.*setting.entry = text;
+    const int option = optionFromStored(text, storedTexts(setting));
+    QAbstractButton* chosen = group.button(option);
+    if (!chosen)
+        return;
+    {
+        // The group itself reports the change; quieting the button is not enough.
+        const QSignalBlocker quiet(group);
+        chosen->setChecked(true);
+    }
+    (this->*handler)(option);
+}
+
+QString StereoPage::storedText(const char* iniKey) const {
+    return Ini_Lesen(QLatin1String(kStereoSection), QLatin1String(iniKey),
+                     context_.data.file(QLatin1String(kGeneralFile)));
+}
+
+void StereoPage::store(const char* iniKey, const QString& value) {
+    const QString file = context_.data.file(QLatin1String(kGeneralFile));
+    if (Ini_Schreiben(QLatin1String(kStereoSection), QLatin1String(iniKey), value, file)) {
+        storeFailureReported_ = false;
+        return;
+    }
+    if (storeFailureReported_ || restoring_)
+        return;
+    storeFailureReported_ = true;
+    context_.messages.warn(
+        QStringLiteral("Fehler!"),
+        QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert werden.\n"
+                       "The setting %1 could not be saved in \"%2\".")
+            .arg(QLatin1String(iniKey), file));
 }
 
 QRadioButton* StereoPage::FM_Source_Opt(int index) const {

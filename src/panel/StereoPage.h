@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "panel/StereoSettings.h"
 
 #include <QWidget>
 
@@ -21,6 +22,12 @@ class PictureSwitch;
 // impedance, pre-emphasis, pilot, stereo mode, ARI, RDS level and phase) and
 // the coder's test mode. Controls carry their window names; option arrays
 // are reached by index, their groups by the array's name.
+//
+// Every stereo control acts at once through its handler: it shows the new
+// value, keeps its value text in the current values, sends it and stores it
+// in section "FM" of the general settings file. A step control runs its
+// handler whenever its position changes, an option whenever it becomes the
+// chosen one, a switch when it is clicked.
 class StereoPage : public QWidget {
     Q_OBJECT
 
@@ -28,6 +35,32 @@ class StereoPage : public QWidget {
     explicit StereoPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
+
+    // The start-up restore of the stereo settings: each control is set from
+    // its stored text and its handler runs once, so the displays follow and
+    // the values are kept, sent (in demo mode: not) and stored again. A
+    // switch is brought to its stored state by its own toggle. Positions
+    // outside a control's range are taken as the nearest limit; a text that
+    // names no option leaves the group as it is.
+    void restore();
+
+
+    // The handlers, run by the controls and by the restore.
+    void FM_Hub_Scroll_Change();
+    void Pilot_Hub_Scroll_Change();
+    void HScroll1_Change();
+    void Ari_hub_Scroll_Change();
+    void RDS_Hub_Scroll_Change();
+    void RDS_Phase_Scroll_Change();
+    void Pilot_OnOff_Click();
+    void Ari_OnOff_Click();
+    void RDS_OnOff_Click();
+    void Stereo_Opt_Click(int index);
+    void FM_Source_Opt_Click(int index);
+    void FM_Imp_Opt_Click(int index);
+    void Pre_opt_Click(int index);
+    void ARI_Mode_Opt_Click(int index);
+    void BK_Opt_Click(int index);
 
     QGroupBox* FM_Frame() const { return FM_Frame_; }
     DisplayLabel* FM_Hub_Label2() const { return FM_Hub_Label2_; }
@@ -81,8 +114,27 @@ class StereoPage : public QWidget {
     void buildAri(PageKit& kit);
     void buildRds(PageKit& kit);
     void buildTestMode(PageKit& kit);
+    void connectHandlers();
+
+    void stepChanged(const QScrollBar& step, DisplayLabel& label, const StepSetting& setting);
+    void switchClicked(PictureSwitch& picture, const SwitchSetting& setting);
+    void optionChosen(int index, const OptionSetting& setting);
+    void keepSendAndStore(QString CurrentValues::*entry, const char* parameterKey,
+                          const QString& sent, const char* iniKey, const QString& stored);
+    QString stepLabel(StepDisplay display, int position) const;
+
+    void restoreStep(QScrollBar& step, const StepSetting& setting, void (StereoPage::*handler)());
+    void restoreSwitch(const SwitchSetting& setting, void (StereoPage::*handler)());
+    void restoreOption(QButtonGroup& group, const OptionSetting& setting,
+                       void (StereoPage::*handler)(int));
+    QString storedText(const char* iniKey) const;
+    void store(const char* iniKey, const QString& value);
 
     PageContext& context_;
+    // A settings file that cannot be written is reported once, not at every
+    // click, until a write succeeds again.
+    bool storeFailureReported_ = false;
+    bool restoring_ = false;
 
     QGroupBox* FM_Frame_ = nullptr;
     DisplayLabel* FM_Hub_Label2_ = nullptr;

@@ -1,6 +1,9 @@
 #include "panel/StereoTexts.h"
 
+#include "settings/NumberText.h"
+
 #include <QLocale>
+#include <cmath>
 #include <cstdlib>
 
 namespace zor {
@@ -18,6 +21,11 @@ QString fixedDecimal(int hundredths, int decimals, QChar separator) {
                    QStringLiteral("%1").arg(scaled % unit, decimals, 10, QLatin1Char('0'));
     return hundredths < 0 && scaled != 0 ? u'-' + text : text;
 }
+
+constexpr int kMpxDigits = 5;
+constexpr int kDeviationDigits = 4;
+constexpr int kRdsPhaseDigits = 3;
+constexpr int kPilotPhaseDigits = 2;
 
 } // namespace
 
@@ -41,7 +49,49 @@ QString phaseLabel(int position) {
 QString pilotPhaseText(int position) {
     if (position < 0)
         return QString::number(position);
-    return QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
+    return zeroPadded(position, kPilotPhaseDigits);
+}
+
+QString zeroPadded(int position, int width) {
+    return QStringLiteral("%1").arg(position, width, 10, QLatin1Char('0'));
+}
+
+QString mpxDeviationText(int position) {
+    return zeroPadded(position, kMpxDigits);
+}
+
+QString deviationText(int position) {
+    return zeroPadded(position, kDeviationDigits);
+}
+
+QString rdsPhaseText(int position) {
+    return zeroPadded(position, kRdsPhaseDigits);
+}
+
+QString optionNumberText(int option) {
+    return QString::number(option);
+}
+
+QString optionFromOneText(int option) {
+    return QString::number(option + 1);
+}
+
+QString areaCodeText(int option) {
+    return QString(QChar(u'A' + option));
+}
+
+int positionFromStored(const QString& text, int minimum, int maximum) {
+    // Clamped before the conversion: a hand-edited "1e12" must not overflow.
+    const double whole = std::trunc(leadingNumber(text));
+    if (whole <= minimum)
+        return minimum;
+    if (whole >= maximum)
+        return maximum;
+    return static_cast<int>(whole);
+}
+
+int optionFromStored(const QString& text, const QStringList& storedTexts) {
+    return storedTexts.indexOf(text.toUpper());
 }
 
 } // namespace zor

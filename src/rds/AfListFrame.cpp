@@ -1,12 +1,17 @@
 #include "rds/AfListFrame.h"
 
+#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
+#include "panel/PageContext.h"
 #include "panel/PageKit.h"
+#include "rds/AfLists.h"
+#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace zor {
 
@@ -31,6 +36,35 @@ AfListFrame AfListFrame::build(PageKit& kit, QWidget* page, const Names& names, 
     built.send = kit.button(built.frame, names.send, {1800, 2640, 1095, 375},
                             QStringLiteral("senden"), about);
     return built;
+}
+
+void AfListFrame::showStored(const DataFolder& data, const QString& kind, int number) const {
+    AF_Liste_Anzeigen(tuned, list, storedAfLists(data, kind)[number - 1]);
+}
+
+void AfListFrame::restore(const DataFolder& data, const QString& kind) const {
+    enableStoredAfLists(data, kind, options);
+    options->button(0)->setChecked(true);
+    showStored(data, kind, 1);
+}
+
+void AF_Liste_Anzeigen(QLabel* tuned, QListWidget* list, const QString& listText) {
+    const AfListFields fields = splitAfList(listText);
+    list->clear();
+    tuned->setText(fields.tuned);
+    list->addItems(fields.alternatives);
+}
+
+void enableStoredAfLists(const DataFolder& data, const QString& kind, QButtonGroup* options) {
+    const StoredAfLists stored = storedAfLists(data, kind);
+    for (int i = 0; i < kAfListCount; ++i)
+        options->button(i)->setEnabled(!stored[i].isEmpty());
+}
+
+void sendStoredAfLists(PageContext& context, const QString& kind) {
+    for (SendStep step : afSendPlan(storedAfLists(context.data, kind), kind))
+        context.instrument.translator().Parameter_Senden(step.key, step.value,
+                                                         context.link.generatorDescriptor);
 }
 
 } // namespace zor

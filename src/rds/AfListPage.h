@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "rds/AF_Listenform.h"
 #include "rds/AfListFrame.h"
 
 #include <QWidget>
@@ -10,7 +11,8 @@ class QRadioButton;
 namespace zor {
 
 // Tab 2 "AF Liste": one of the five stored alternative-frequency lists of
-// the own programme, the list options and the edit and send buttons.
+// the own programme, the list options and the edit and send buttons. The
+// main window never changes a list; the AF list editor does.
 class AfListPage : public QWidget {
     Q_OBJECT
 
@@ -27,9 +29,30 @@ class AfListPage : public QWidget {
     QPushButton* AF_Bearbeiten() const { return af_.edit; }
     QPushButton* Taste_AF_Senden() const { return af_.send; }
 
+    // The start-up restore of the lists: each option enabled only when its
+    // list is stored, option 0 selected and list 1 shown; the TA and TP
+    // status fields show the word for off and the traffic announcement
+    // frame of the RDS page is enabled.
+    void restore();
+
+    // Shows stored list index + 1.
+    void AFList_Opt_Click(int index);
+    // Opens the AF list editor on the own programme's lists; afterwards
+    // list 1 is shown again, the option selection unchanged.
+    void AF_Bearbeiten_Click();
+    // Sends the stored lists: list 1 with "N,", the others that exist with
+    // "+,"; nothing when list 1 is empty.
+    void Taste_AF_Senden_Click();
+
+    // How the editor is shown; modal unless a test says otherwise.
+    void setEditorRun(AF_Listenform::Run run) { editorRun_ = std::move(run); }
+
   private:
+    void showOffWord(int statusField);
+
     PageContext& context_;
     AfListFrame af_;
+    AF_Listenform::Run editorRun_ = &AF_Listenform::runModal;
 };
 
 } // namespace zor

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "rds/AF_Listenform.h"
 #include "rds/AfListFrame.h"
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -16,9 +18,11 @@ class QTimer;
 namespace zor {
 
 class PictureSwitch;
+class RdsPage;
 
 // Tab 4 "E O N": PI, PS, PTY, TP and the TA pulse of another network, and
-// its five method-B AF lists.
+// its five method-B AF lists. Every EON coder text but the PI's own carries
+// the current EON PI, so the EON PI is to be set first.
 class EonPage : public QWidget {
     Q_OBJECT
 
@@ -53,8 +57,53 @@ class EonPage : public QWidget {
     void fillEonPtyList(const QStringList& names);
     void chooseEonPty(int index);
 
+    // The EON items of the start-up restore: PI, PS and PTY from the data
+    // set file, TA off and TP on; then the method-B list options enabled
+    // for the stored lists, option 0 selected and list 1 shown.
+    void restore();
+
+    // The own programme's TP and TA states the EON TA pulse depends on.
+    // Until set, they are read from the TP and TA status fields against the
+    // words for on and off of the current language.
+    void setOwnTrafficStates(std::function<bool()> tpOn, std::function<bool()> taOn);
+    // The same, following the RDS page: its TP box and its TA flag.
+    void followOwnTraffic(const RdsPage& rds);
+
+    // How the AF list editor is shown; modal unless a test says otherwise.
+    void setEditorRun(AF_Listenform::Run run) { editorRun_ = std::move(run); }
+
+    // Handlers, as the controls run them.
+    void EON_PI_Text_Change();
+    void EON_PI_Taste_Click();
+    void EON_PS_Text_Change();
+    void EON_PS_Taste_Click();
+    void EON_PTY_Combo_Change();
+    void EON_TP_Check_Click();
+    // Starts or ends the TA pulse when the own and the other network's
+    // traffic states allow it; the timer ends a pulse the same way.
+    void EON_TA_Schalter_Click();
+    void EON_TA_Zeit_Timer();
+    void EON_AFB_Opt_Click(int index);
+    void EON_AF_Bearbeiten_Click();
+    // Sends the stored method-B lists: list 1 with "N,", the others that
+    // exist with "+,"; nothing when list 1 is empty.
+    void EON_AFB_Senden_Click();
+
   private:
+    void send(const QString& key, QString value);
+    void store(const QString& key, const QString& value);
+    void restoreProgrammeType(const QString& stored);
+    void warnTraffic(int text);
+
     PageContext& context_;
+    std::function<bool()> ownTpOn_;
+    std::function<bool()> ownTaOn_;
+    AF_Listenform::Run editorRun_ = &AF_Listenform::runModal;
+    // Set while the restore writes values back as they were read.
+    bool restoring_ = false;
+    // Set while the TA switch operation runs (its message boxes let the
+    // timer tick).
+    bool switching_ = false;
 
     QLabel* EON_PI_Label_ = nullptr;
     QLineEdit* EON_PI_Text_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "panel/PageContext.h"
 
+#include <QList>
 #include <QWidget>
 #include <array>
 
@@ -13,7 +14,8 @@ namespace zor {
 class DisplayLabel;
 
 // Tab 3 "Gruppen": one check box per RDS group type 0 to 15, the send button
-// and the display of the group sequence last sent. The caption-less boxes
+// and the display of the group sequence last sent. Ticking a box does
+// nothing by itself; only the send button acts. The caption-less boxes
 // Gruppe(16) to Gruppe(31) beside them take part in no operation and stay
 // hidden.
 class GroupsPage : public QWidget {
@@ -29,6 +31,19 @@ class GroupsPage : public QWidget {
     QCheckBox* Gruppe(int index) const;
     QPushButton* GS_Senden() const { return GS_Senden_; }
     DisplayLabel* Label10() const { return Label10_; }
+
+    // The start-up restore: ticks the boxes the stored sequence names, clears
+    // none and sends nothing.
+    void restore();
+    // Builds the sequence of the ticked boxes 0 to 15, stores it under
+    // "GR_Folge", shows it in Label10 and sends it. With no box ticked
+    // nothing is stored, shown or sent.
+    void Gruppenfolge();
+    // The send button: Gruppenfolge, or a message when no box is ticked.
+    void GS_Senden_Click();
+
+    // The group types ticked, in ascending order.
+    QList<int> tickedGroups() const;
 
   private:
     PageContext& context_;

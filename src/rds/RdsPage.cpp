@@ -1,16 +1,30 @@
 #include "rds/RdsPage.h"
 
+#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/LimitedTextEdit.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/Pictures.h"
+#include "panel/StatusLine.h"
+#include "panel/StereoPage.h"
+#include "rds/Clock.h"
+#include "rds/DataMode.h"
+#include "rds/DynamicPs.h"
+#include "rds/RdsTexts.h"
+#include "rds/Sending.h"
+#include "rds/TrafficAnnouncements.h"
+#include "settings/Captions.h"
+#include "settings/IniFile.h"
+#include "translate/CommandTable.h"
+#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +39,27 @@ namespace {
 
 constexpr int kPiLength = 4;
 constexpr int kRadioTextLength = 63;
+constexpr int kClockStartMs = 999;
+constexpr int kClockTickMs = 20000;
+constexpr int kLastDecoderOption = 15;
+
+// Status strip fields.
+constexpr int kMusicSpeechStatus = 1;
+constexpr int kPiStatus = 2;
+constexpr int kPsStatus = 3;
+constexpr int kPtyStatus = 4;
+constexpr int kTpStatus = 10;
+
+// Caption texts.
+constexpr int kMusicWord = 56;
+constexpr int kSpeechWord = 57;
+constexpr int kWordOn = 192;
+constexpr int kWordOff = 193;
+
+const QString kSection = QStringLiteral("RDS");
+// What the RadioText clear button hands over: three blanks, which show as no
+// text at all.
+const QString kClearedRadioText = QStringLiteral("   ");
 
 QLabel* headingLabel(PageKit& kit, QWidget* parent, const QString& name, TwipRect at,
                      const QString& caption, const Spoken& about) {
@@ -33,9 +68,30 @@ QLabel* headingLabel(PageKit& kit, QWidget* parent, const QString& name, TwipRec
     return label;
 }
 
+// Caption text `number` as the language file holds it now, for the language
+// stored in the general settings file; the loaded text table's entry where
+// the file gives none.
+QString languageFileText(const PageContext& context, int number) {
+    const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
+                                       context.data.file(QLatin1String(kGeneralFile)));
+    const QString text = Ini_Lesen(language, QString::number(number),
+                                   context.data.file(QLatin1String(kLanguageFile)));
+    return text.isEmpty() ? context.texts.text(number) : text;
+}
+
+QString askInDialog(QWidget* parent, const QString& title, const QString& prompt,
+                    const QString& proposal) {
+    return QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, proposal);
+}
+
 } // namespace
 
-RdsPage::RdsPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+RdsPage::RdsPage(PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), settings_(context.data, context.messages),
+      clock_(&systemClock()),
+      question_([this](const QString& title, const QString& prompt, const QString& proposal) {
+          return askInDialog(this, title, prompt, proposal);
+      }) {
     setObjectName(QStringLiteral("RdsPage"));
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     buildProgrammeData(kit);
@@ -45,7 +101,212 @@ RdsPage::RdsPage(PageContext& context, QWidget* parent) : QWidget(parent), conte
     buildClock(kit);
     buildDecoderInfo(kit);
 
+    dynamicPs_ = std::make_unique<DynamicPs>(*this);
+    traffic_ = std::make_unique<TrafficAnnouncements>(*this, settings_, *dynamicPs_);
+    connectHandlers();
+}
+
+RdsPage::~RdsPage() = default;
+
+void RdsPage::connectHandlers() {
     connect(PTY_Combo1_, &QComboBox::activated, this, &RdsPage::ptyPicked);
+    connect(this, &RdsPage::ptyPicked, this, &RdsPage::PTY_Combo1_Click);
+    connect(PI_T_, &QLineEdit::textChanged, this, &RdsPage::PI_T_Change);
+    connect(Command3_, &QAbstractButton::clicked, this, &RdsPage::Command3_Click);
+    connect(PS_Taste_, &QAbstractButton::clicked, this, &RdsPage::PS_Taste_Click);
+    connect(Check1_, &QAbstractButton::clicked, this, &RdsPage::Check1_Click);
+    connect(MS_opt_, &QButtonGroup::idClicked, this, &RdsPage::MS_opt_Click);
+    connect(DI_Opt_, &QButtonGroup::idClicked, this, &RdsPage::DI_Opt_Click);
+    connect(RT_Taste1_, &QAbstractButton::clicked, this, &RdsPage::RT_Taste1_Click);
+    connect(RT_clear1_, &QAbstractButton::clicked, this, &RdsPage::RT_clear1_Click);
+    connect(Timer1_, &QTimer::timeout, this, &RdsPage::Timer1_Timer);
+    connect(Zeit_Taste_, &QAbstractButton::clicked, this, &RdsPage::Zeit_Taste_Click);
+    connect(Uhr_Zeit_, &DisplayLabel::doubleClicked, this, &RdsPage::Uhr_Zeit_DblClick);
+}
+
+bool RdsPage::trafficAnnouncementOn() const {
+    return traffic_->on();
+}
+
+void RdsPage::setTrafficAnnouncementOn(bool on) {
+    traffic_->setOn(on);
+}
+
+void RdsPage::attachTestMode(StereoPage& stereo) {
+    delete dataMode_;
+    dataMode_ = new DataMode(context_, stereo.Taste_DATA_MODE(), stereo.TestDat_Opt(), this);
+}
+
+void RdsPage::setClock(const Clock& clock) {
+    clock_ = &clock;
+    traffic_->setClock(clock);
+}
+
+void RdsPage::setTextQuestion(TextQuestion question) {
+    question_ = std::move(question);
+}
+
+TranslatorInputs RdsPage::translatorInputs() const {
+    return {context_.current.eonPi, Uhr_Zeit_->text(), clock_->localTime()};
+}
+
+void RdsPage::restoreTrafficAnnouncements() {
+    traffic_->restore();
+}
+
+void RdsPage::restoreContent() {
+    const QString file = context_.data.file(QLatin1String(kDataSetFile));
+    const auto stored = [&](const char* key) {
+        return Ini_Lesen(kSection, QLatin1String(key), file);
+    };
+
+    const QString ps = stored("PS");
+    context_.current.ps = ps;
+    PS_T_->setText(ps);
+    context_.status.showStatus(kPsStatus, ps);
+    dynamicPs_->reset();
+
+    const QString pi = stored("PI");
+    context_.current.pi = pi;
+    PI_T_->setText(pi);
+    context_.status.showStatus(kPiStatus, pi);
+
+    const QString radioText = stored("RTA");
+    context_.current.radioText = radioText;
+    RT_Text1_->setPlainText(radioText);
+    context_.current.secondRadioText = stored("RTB");
+
+    MS_opt_Click(musicSpeechOption(stored("MS")));
+
+    const int decoderInfo = storedPosition(stored("DI"));
+    if (decoderInfo >= 0 && decoderInfo <= kLastDecoderOption) {
+        DI_Opt(decoderInfo)->setChecked(true);
+        DI_Opt_Click(decoderInfo);
+    }
+
+    choosePty(storedPosition(stored("PTY")));
+}
+
+void RdsPage::switchTpOn() {
+    Check1_->setChecked(true);
+    Check1_Click();
+}
+
+void RdsPage::switchTaOff() {
+    traffic_->setOn(true);
+    traffic_->TA_Taste_Click();
+}
+
+QString RdsPage::ptyValue() const {
+    return zor::ptyValue(PTY_Combo1_->currentIndex());
+}
+
+void RdsPage::stopDynamicPs() {
+    dynamicPs_->stop();
+}
+
+void RdsPage::PI_T_Change() {
+    context_.current.pi = PI_T_->text();
+}
+
+void RdsPage::Command3_Click() {
+    const QString field = PI_T_->text();
+    context_.status.showStatus(kPiStatus, field);
+    store(QStringLiteral("PI"), field);
+    // The translator pads the current PI to four characters in place, so the
+    // initialisation later sends what the coder received now.
+    context_.instrument.translator().Parameter_Senden(QStringLiteral("PI"), context_.current.pi,
+                                                      context_.link.generatorDescriptor);
+}
+
+void RdsPage::PS_Taste_Click() {
+    const QString ps = psValue(PS_T_->text());
+    context_.current.ps = ps;
+    context_.status.showStatus(kPsStatus, ps);
+    store(QStringLiteral("PS"), ps);
+    sendParameter(context_, QStringLiteral("PS"), ps);
+}
+
+void RdsPage::PTY_Combo1_Click(int index) {
+    const QString pty = zor::ptyValue(index);
+    context_.status.showStatus(kPtyStatus, PTY_Combo1_->itemText(index));
+    store(QStringLiteral("PTY"), pty);
+    sendParameter(context_, QStringLiteral("PTY"), pty);
+}
+
+void RdsPage::Check1_Click() {
+    const bool checked = Check1_->isChecked();
+    context_.status.showStatus(kTpStatus, context_.texts.text(checked ? kWordOn : kWordOff));
+    TA_Option(0)->setEnabled(true);
+    TA_Option(1)->setEnabled(true);
+    TA_Taste_->setEnabled(true);
+    sendParameter(context_, QStringLiteral("TP"), switchValue(checked));
+}
+
+void RdsPage::MS_opt_Click(int index) {
+    if (QRadioButton* option = MS_opt(index))
+        option->setChecked(true);
+    const QString letter = musicSpeechValue(index);
+    context_.current.musicSpeech = letter;
+    context_.status.showStatus(kMusicSpeechStatus,
+                               context_.texts.text(index == 0 ? kMusicWord : kSpeechWord));
+    store(QStringLiteral("MS"), letter);
+    sendParameter(context_, QStringLiteral("MS"), letter);
+}
+
+void RdsPage::DI_Opt_Click(int index) {
+    if (context_.link.demo())
+        return;
+    const QString decoderInfo = QString::number(index);
+    store(QStringLiteral("DI"), decoderInfo);
+    sendParameter(context_, QStringLiteral("DI"), decoderInfo);
+}
+
+void RdsPage::RT_Taste1_Click() {
+    const QString radioText = radioTextValue(RT_Text1_->toPlainText());
+    store(QStringLiteral("RTA"), radioText);
+    context_.current.radioText = radioText;
+    sendParameter(context_, QStringLiteral("RT"), radioText);
+}
+
+void RdsPage::RT_clear1_Click() {
+    RT_Text1_->clear();
+    context_.current.radioText = kClearedRadioText;
+    sendParameter(context_, QStringLiteral("RT"), kClearedRadioText);
+}
+
+void RdsPage::Timer1_Timer() {
+    if (!clockOn_)
+        return;
+    const QString time = clockText(clock_->localTime().time());
+    Uhr_Zeit_->setText(time);
+    context_.current.clock = time;
+    sendParameter(context_, QStringLiteral("UHR"), time);
+}
+
+// Switching the clock off only stops the sending; the coder's clock is left
+// as it is.
+void RdsPage::Zeit_Taste_Click() {
+    clockOn_ = !clockOn_;
+    Zeit_Taste_->showOn(clockOn_);
+    setTimerInterval(Timer1_, kClockTickMs);
+    Uhr_Zeit_->setText(languageFileText(context_, kWordOff));
+}
+
+// The box shows the computer's time; the answer changes nothing, as the
+// coder's clock follows the computer's clock alone.
+void RdsPage::Uhr_Zeit_DblClick() {
+    question_(QStringLiteral("Zeit eingabe"), QStringLiteral("Uhrzeit: "),
+              clockText(clock_->localTime().time()));
+}
+
+void RdsPage::Taste_DATA_MODE_Click() {
+    if (dataMode_)
+        dataMode_->Taste_DATA_MODE_Click();
+}
+
+void RdsPage::store(const QString& key, const QString& value) {
+    settings_.write(kDataSetFile, kSection, key, value);
 }
 
 QRadioButton* RdsPage::TA_Option(int index) const {
@@ -176,7 +437,7 @@ void RdsPage::buildClock(PageKit& kit) {
                             {"Uhrzeit", "clock"}, true);
     Uhr_Zeit_->setFont(designFont(FontFace::Sans, 11.25));
     Uhr_Zeit_->setAction(DisplayLabel::Action::DoubleClick);
-    Timer1_ = kit.timer(QStringLiteral("Timer1"), 999, true);
+    Timer1_ = kit.timer(QStringLiteral("Timer1"), kClockStartMs, true);
 }
 
 void RdsPage::buildDecoderInfo(PageKit& kit) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "rds/SettingsWriter.h"
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,19 +21,36 @@ class QTimer;
 
 namespace zor {
 
+class Clock;
+class DataMode;
 class DisplayLabel;
+class DynamicPs;
 class LimitedTextEdit;
 class PageKit;
 class PictureSwitch;
+class StereoPage;
+class TrafficAnnouncements;
+struct TranslatorInputs;
+
+// A modal input box with a title, a prompt and a proposed answer; returns
+// the answer, empty when the operator cancels.
+using TextQuestion =
+    std::function<QString(const QString& title, const QString& prompt, const QString& proposal)>;
 
 // Tab 1 "R D S": PI, PS, dynamic PS, PTY, the traffic announcement frame,
 // RadioText, M/S, clock time and decoder information, with the timers that
 // drive the clock, the traffic announcements and the dynamic PS.
+//
+// Each handler takes its control's value, keeps it in the current values,
+// shows it in the status strip, stores it in the data set file and hands it
+// to the translator; the traffic announcements, the dynamic PS and the
+// coder's data/test mode have classes of their own.
 class RdsPage : public QWidget {
     Q_OBJECT
 
   public:
     explicit RdsPage(PageContext& context, QWidget* parent = nullptr);
+    ~RdsPage() override;
 
     PageContext& context() const { return context_; }
 
@@ -85,8 +105,59 @@ class RdsPage : public QWidget {
     void choosePty(int index);
 
     // The traffic announcement flag of the window: TA is being announced.
-    bool trafficAnnouncementOn() const { return trafficAnnouncementOn_; }
-    void setTrafficAnnouncementOn(bool on) { trafficAnnouncementOn_ = on; }
+    bool trafficAnnouncementOn() const;
+    void setTrafficAnnouncementOn(bool on);
+
+    // The data/test mode controls live in the frame "Test Mode" of the
+    // stereo page; the window hands that page over once both exist.
+    void attachTestMode(StereoPage& stereo);
+    // The time source of the clock time and the traffic announcements; the
+    // computer's clocks until another is set. `clock` outlives the page.
+    void setClock(const Clock& clock);
+    // The input box of a double-click on the clock display.
+    void setTextQuestion(TextQuestion question);
+    // What the translator needs from the window at each command: the current
+    // EON PI, the clock display's text and the local date and time.
+    TranslatorInputs translatorInputs() const;
+
+    TrafficAnnouncements& trafficAnnouncements() const { return *traffic_; }
+    DynamicPs& dynamicPs() const { return *dynamicPs_; }
+    // Null until attachTestMode.
+    DataMode* dataMode() const { return dataMode_; }
+    bool clockOn() const { return clockOn_; }
+
+    // Start-up restore: the traffic announcement frame from the general
+    // settings file, TA off, manual mode.
+    void restoreTrafficAnnouncements();
+    // Start-up restore: PS, PI, RadioText, M/S, decoder information and
+    // programme type from the data set file, each control's handler running
+    // as if the operator had set it.
+    void restoreContent();
+    // Instrument initialisation: ticks TP and hands it over.
+    void switchTpOn();
+    // Instrument initialisation: switches TA off and hands over "TA" "0".
+    void switchTaOff();
+    // The PTY list's position as its handler hands it over.
+    QString ptyValue() const;
+    // Clears the running flag of the dynamic PS; picture and timer stay.
+    void stopDynamicPs();
+
+    // Handlers, named after their control and event.
+    void PI_T_Change();
+    void Command3_Click();
+    void PS_Taste_Click();
+    void PTY_Combo1_Click(int index);
+    void Check1_Click();
+    // Selects option `index` (if it is not already) and hands over its letter.
+    void MS_opt_Click(int index);
+    void DI_Opt_Click(int index);
+    void RT_Taste1_Click();
+    void RT_clear1_Click();
+    void Timer1_Timer();
+    void Zeit_Taste_Click();
+    void Uhr_Zeit_DblClick();
+    // The data mode button; nothing happens before attachTestMode.
+    void Taste_DATA_MODE_Click();
 
   signals:
     // An entry of PTY_Combo1 was picked, by the operator or by choosePty.
@@ -100,9 +171,14 @@ class RdsPage : public QWidget {
     void buildMusicSpeech(PageKit& kit);
     void buildClock(PageKit& kit);
     void buildDecoderInfo(PageKit& kit);
+    void connectHandlers();
+    void store(const QString& key, const QString& value);
 
     PageContext& context_;
-    bool trafficAnnouncementOn_ = false;
+    SettingsWriter settings_;
+    const Clock* clock_;
+    TextQuestion question_;
+    bool clockOn_ = false;
 
     QLabel* PI_Label_ = nullptr;
     QLineEdit* PI_T_ = nullptr;
@@ -144,6 +220,10 @@ class RdsPage : public QWidget {
 
     QGroupBox* DI_Frame_ = nullptr;
     QButtonGroup* DI_Opt_ = nullptr;
+
+    std::unique_ptr<DynamicPs> dynamicPs_;
+    std::unique_ptr<TrafficAnnouncements> traffic_;
+    DataMode* dataMode_ = nullptr;
 };
 
 } // namespace zor

@@ -13,19 +13,18 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-QStringView trimmedBlanks(QStringView text)
-{
-    while (!text.isEmpty() && isBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-    return text;
-}
-
 QStringView withoutLeadingBlanks(QStringView text)
 {
     while (!text.isEmpty() && isBlank(text.front()))
         text = text.sliced(1);
+    return text;
+}
+
+QStringView trimmedBlanks(QStringView text)
+{
+    text = withoutLeadingBlanks(text);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
     return text;
 }
 

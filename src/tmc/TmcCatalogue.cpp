@@ -1,5 +1,6 @@
 #include "tmc/TmcCatalogue.h"
 
+#include "settings/AnsiText.h"
 #include "settings/DataFolder.h"
 #include "settings/FileText.h"
 #include "settings/NumberText.h"
@@ -7,7 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <type_traits>
 
 namespace zor {
 
@@ -27,6 +32,11 @@ constexpr int kSaturatedCode = 1'000'000;
 // A code shown in a message is cut to this many characters.
 constexpr qsizetype kShownCodeLength = 12;
 
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr qsizetype kUtf8MarkSize = 3;
+constexpr char kUtf16LittleMark[] = "\xFF\xFE";
+constexpr char kUtf16BigMark[] = "\xFE\xFF";
+
 enum class Fault {
     None,
     ControlCharacter, // binary data, not a text file
@@ -36,53 +46,95 @@ enum class Fault {
     CodeOutOfRange,   // above the catalogue's range: kept, the operator is told
 };
 
-struct Tally {
-    TmcCatalogueKind kind = TmcCatalogueKind::Events;
-    QStringList entries;
-    Fault firstFault = Fault::None;
-    qsizetype firstFaultLine = 0;
-    QString firstFaultCode;
-    qsizetype faulty = 0;
-    qsizetype skipped = 0;
-};
+// The catalogue's text as the scanners read it: the bytes of an 8-bit file
+// or the UTF-16 units of a decoded one. Every character that separates or is
+// checked (line ends, ";", ",", quotes, blanks, digits) is ASCII and never
+// part of a longer UTF-8 sequence, so both read alike and a file of tens of
+// thousands of records is read without being converted first.
+template <typename Char>
+using Text = std::basic_string_view<Char>;
 
-bool isBlank(QChar c)
+template <typename Char>
+char16_t unitOf(Char c)
 {
-    return c == u' ' || c == u'\t';
+    return static_cast<char16_t>(static_cast<std::make_unsigned_t<Char>>(c));
 }
 
-bool hasControlCharacter(QStringView text)
+template <typename Char>
+bool isBlank(Char c)
 {
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    return c == Char(' ') || c == Char('\t');
 }
 
-bool isDecimal(QStringView text)
+// Line ends are control characters too; the scanners take them apart first.
+template <typename Char>
+bool isControl(Char c)
 {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const char16_t unit = unitOf(c);
+    return unit < 0x20 && unit != u'\t';
 }
 
-QStringView withoutBlanks(QStringView text)
+template <typename Char>
+Text<Char> withoutBlanks(Text<Char> text)
 {
-    qsizetype from = 0;
-    qsizetype to = text.size();
+    std::size_t from = 0;
+    std::size_t to = text.size();
     while (from < to && isBlank(text[from]))
         ++from;
     while (to > from && isBlank(text[to - 1]))
         --to;
-    return text.sliced(from, to - from);
+    return text.substr(from, to - from);
 }
 
-int decimalValue(QStringView digits)
+template <typename Char>
+bool isDecimal(Text<Char> text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](Char c) {
+        return c >= Char('0') && c <= Char('9');
+    });
+}
+
+template <typename Char>
+int decimalValue(Text<Char> digits)
 {
     int value = 0;
-    for (const QChar c : digits) {
-        value = value * 10 + (c.unicode() - u'0');
+    for (const Char c : digits) {
+        value = value * 10 + (c - Char('0'));
         if (value >= kSaturatedCode)
             return kSaturatedCode;
     }
     return value;
+}
+
+template <typename Char>
+Text<Char> codeColumn(Text<Char> code)
+{
+    const auto width = static_cast<std::size_t>(kTmcCodeWidth);
+    return code.size() > width ? code.substr(code.size() - width) : code;
+}
+
+// A record taken apart at its first ";": the description before it, the code
+// after it without blanks around.
+template <typename Char>
+struct RecordParts {
+    bool blank = true;
+    bool hasSemicolon = false;
+    Text<Char> description;
+    Text<Char> code;
+};
+
+template <typename Char>
+RecordParts<Char> partsOf(Text<Char> record)
+{
+    RecordParts<Char> parts;
+    parts.blank = withoutBlanks(record).empty();
+    const std::size_t semicolon = record.find(Char(';'));
+    if (semicolon == Text<Char>::npos)
+        return parts;
+    parts.hasSemicolon = true;
+    parts.description = record.substr(0, semicolon);
+    parts.code = withoutBlanks(record.substr(semicolon + 1));
+    return parts;
 }
 
 int maxCode(TmcCatalogueKind kind)
@@ -90,100 +142,180 @@ int maxCode(TmcCatalogueKind kind)
     return kind == TmcCatalogueKind::Events ? kTmcMaxEventCode : kTmcMaxLocationCode;
 }
 
-void noteFault(Tally& tally, Fault fault, qsizetype line, QStringView code)
+template <typename Char>
+Fault faultOf(bool control, const RecordParts<Char>& parts, TmcCatalogueKind kind)
+{
+    if (control)
+        return Fault::ControlCharacter;
+    if (!parts.hasSemicolon)
+        return Fault::NoSemicolon;
+    if (!isDecimal(parts.code))
+        return Fault::CodeNotNumber;
+    if (decimalValue(codeColumn(parts.code)) > kTmcMaxLocationCode)
+        return Fault::CodeTooLarge;
+    if (decimalValue(parts.code) > maxCode(kind))
+        return Fault::CodeOutOfRange;
+    return Fault::None;
+}
+
+struct Tally {
+    TmcCatalogueKind kind = TmcCatalogueKind::Events;
+    std::vector<TmcRecordSpan> records;
+    Fault firstFault = Fault::None;
+    qsizetype firstFaultLine = 0;
+    QString firstFaultCode;
+    qsizetype faulty = 0;
+    qsizetype skipped = 0;
+};
+
+// `decode` turns the faulty code into text for the message, done only for
+// the first fault.
+template <typename Char, typename Decode>
+void noteFault(Tally& tally, Fault fault, qsizetype line, Text<Char> code, const Decode& decode)
 {
     if (tally.firstFault == Fault::None) {
         tally.firstFault = fault;
         tally.firstFaultLine = line;
-        tally.firstFaultCode = code.size() > kShownCodeLength
-                                   ? code.first(kShownCodeLength).toString() + u'…'
-                                   : code.toString();
+        const QString text = decode(code);
+        tally.firstFaultCode = text.size() > kShownCodeLength
+                                   ? text.first(kShownCodeLength) + u'…'
+                                   : text;
     }
     ++tally.faulty;
     if (fault != Fault::CodeOutOfRange)
         ++tally.skipped;
 }
 
-Fault faultOf(QStringView record, qsizetype semicolon, QStringView code, TmcCatalogueKind kind)
+// Blank records carry nothing and are passed over without a word. `control`
+// tells whether the record holds a control character; `span` is where the
+// record lies in the file, kept for a usable record.
+template <typename Char, typename Decode>
+void takeRecord(Tally& tally, Text<Char> record, qsizetype line, bool control,
+                TmcRecordSpan span, const Decode& decode)
 {
-    if (hasControlCharacter(record))
-        return Fault::ControlCharacter;
-    if (semicolon < 0)
-        return Fault::NoSemicolon;
-    if (!isDecimal(code))
-        return Fault::CodeNotNumber;
-    if (decimalValue(code.size() > kTmcCodeWidth ? code.last(kTmcCodeWidth) : code) >
-        kTmcMaxLocationCode)
-        return Fault::CodeTooLarge;
-    if (decimalValue(code) > maxCode(kind))
-        return Fault::CodeOutOfRange;
-    return Fault::None;
-}
-
-// Blank records carry nothing and are passed over without a word.
-void takeRecord(Tally& tally, QStringView record, qsizetype line)
-{
-    if (withoutBlanks(record).isEmpty())
+    const RecordParts<Char> parts = partsOf(record);
+    if (parts.blank)
         return;
-    const qsizetype semicolon = record.indexOf(u';');
-    const QStringView code =
-        semicolon < 0 ? QStringView() : withoutBlanks(record.sliced(semicolon + 1));
-    const Fault fault = faultOf(record, semicolon, code, tally.kind);
+    const Fault fault = faultOf(control, parts, tally.kind);
     if (fault == Fault::None || fault == Fault::CodeOutOfRange)
-        tally.entries.append(
-            tmcCatalogueEntry(record.first(semicolon), code, tmcNameWidth(tally.kind)));
+        tally.records.push_back(span);
     if (fault != Fault::None)
-        noteFault(tally, fault, line, code);
+        noteFault(tally, fault, line, parts.code, decode);
 }
 
-// Calls `visit(line, number)` for every line; CR LF, LF and a lone CR all end
-// a line, and a last line without an ending counts too.
-template <typename Visit>
-void forEachLine(QStringView text, Visit visit)
+TmcRecordSpan spanOf(std::size_t start, std::size_t length)
+{
+    return {static_cast<qint32>(start), static_cast<qint32>(length)};
+}
+
+// Calls `visit(line, number, control, start)` for every line; CR LF, LF and
+// a lone CR all end a line, and a last line without an ending counts too.
+// `control` tells whether the line holds another control character, `start`
+// where it begins in `text`.
+template <typename Char, typename Visit>
+void forEachLine(Text<Char> text, Visit visit)
 {
     qsizetype number = 1;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
+    std::size_t start = 0;
+    bool control = false;
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const Char c = text[i];
+        if (!isControl(c))
             continue;
-        visit(text.sliced(start, i - start), number++);
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+        if (c != Char('\r') && c != Char('\n')) {
+            control = true;
+            continue;
+        }
+        visit(text.substr(start, i - start), number++, control, start);
+        control = false;
+        if (c == Char('\r') && i + 1 < size && text[i + 1] == Char('\n'))
             ++i;
         start = i + 1;
     }
-    if (start < text.size())
-        visit(text.sliced(start), number);
+    if (start < size)
+        visit(text.substr(start), number, control, start);
 }
 
-// Calls `visit(field)` for every comma-separated field of one line. Double
-// quotes are dropped; a comma between them stays in the field. A quote left
-// open ends with the line, so one stray quote cannot swallow the file.
-template <typename Visit>
-void forEachField(QStringView line, QString& unquoted, Visit visit)
+// Calls `visit(field, line, control, start, length)` for every
+// comma-separated field of every line, in one pass over the text: the field
+// without its double quotes (a comma between them stays in the field), its
+// line number, whether it holds a control character, and where and how long
+// the field as written is. Line ends end a field as a comma does. A quote
+// left open ends with the line, so one stray quote cannot swallow the file.
+template <typename Char, typename Visit>
+void forEachField(Text<Char> text, std::basic_string<Char>& unquoted, Visit visit)
 {
-    qsizetype start = 0;
+    qsizetype line = 1;
+    std::size_t start = 0;
     bool inQuotes = false;
     bool hadQuotes = false;
-    const auto finishField = [&](qsizetype end) {
-        const QStringView field = line.sliced(start, end - start);
+    bool control = false;
+    const auto finishField = [&](std::size_t end) {
+        const Text<Char> field = text.substr(start, end - start);
         if (!hadQuotes)
-            return visit(field);
+            return visit(field, line, control, start, field.size());
         unquoted.resize(field.size());
-        const auto kept = std::remove_copy(field.begin(), field.end(), unquoted.begin(), u'"');
-        visit(QStringView(unquoted.cbegin(), kept));
+        const auto kept = std::remove_copy(field.begin(), field.end(), unquoted.begin(), Char('"'));
+        visit(Text<Char>(unquoted.data(), static_cast<std::size_t>(kept - unquoted.begin())), line,
+              control, start, field.size());
     };
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == u'"') {
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const Char c = text[i];
+        // Letters, digits and ";" lie above every character that matters here.
+        if (unitOf(c) > u',')
+            continue;
+        if (c == Char('"')) {
             inQuotes = !inQuotes;
             hadQuotes = true;
-        } else if (line[i] == u',' && !inQuotes) {
-            finishField(i);
-            start = i + 1;
-            hadQuotes = false;
+            continue;
         }
+        const bool lineEnd = c == Char('\r') || c == Char('\n');
+        if (!lineEnd && !(c == Char(',') && !inQuotes)) {
+            control = control || isControl(c);
+            continue;
+        }
+        finishField(i);
+        if (lineEnd) {
+            ++line;
+            inQuotes = false;
+            if (c == Char('\r') && i + 1 < size && text[i + 1] == Char('\n'))
+                ++i;
+        }
+        start = i + 1;
+        hadQuotes = false;
+        control = false;
     }
-    finishField(line.size());
+    if (start < size)
+        finishField(size);
+}
+
+// Checks every record of `text` and notes where the usable ones lie; `offset`
+// is where `text` begins in the kept file.
+template <typename Char, typename Decode>
+Tally scan(TmcCatalogueKind kind, Text<Char> text, std::size_t offset, const Decode& decode)
+{
+    const std::size_t endMark = text.find(Char(kEndOfFileMark));
+    if (endMark != Text<Char>::npos)
+        text = text.substr(0, endMark);
+
+    Tally tally;
+    tally.kind = kind;
+    if (kind == TmcCatalogueKind::Events) {
+        forEachLine(text, [&](Text<Char> line, qsizetype number, bool control, std::size_t start) {
+            takeRecord(tally, line, number, control, spanOf(offset + start, line.size()), decode);
+        });
+        return tally;
+    }
+    std::basic_string<Char> unquoted;
+    forEachField(text, unquoted,
+                 [&](Text<Char> field, qsizetype line, bool control, std::size_t start,
+                     std::size_t length) {
+                     takeRecord(tally, withoutBlanks(field), line, control,
+                                spanOf(offset + start, length), decode);
+                 });
+    return tally;
 }
 
 QString shownName(const QString& fileName)
@@ -218,7 +350,7 @@ std::optional<QString> problemOf(const Tally& tally, const QString& fileName)
 {
     const QString name = shownName(fileName);
     if (tally.firstFault == Fault::None) {
-        if (!tally.entries.isEmpty())
+        if (!tally.records.empty())
             return std::nullopt;
         return QStringLiteral("Die TMC-Liste \"%1\" enthält keinen Eintrag; die Auswahl bleibt leer.")
             .arg(name);
@@ -229,7 +361,7 @@ std::optional<QString> problemOf(const Tally& tally, const QString& fileName)
                        .arg(faultText(tally));
     if (tally.faulty > 1)
         text += QStringLiteral(" Fehlerhaft sind %1 Einträge.").arg(tally.faulty);
-    if (tally.entries.isEmpty())
+    if (tally.records.empty())
         text += QStringLiteral(" Die Auswahl bleibt leer.");
     else if (tally.skipped == 1)
         text += QStringLiteral(" Ein Eintrag fehlt in der Auswahl.");
@@ -238,14 +370,102 @@ std::optional<QString> problemOf(const Tally& tally, const QString& fileName)
     return text;
 }
 
-TmcCatalogue unreadable(const QString& fileName, const QString& reason)
+TmcEntryTable unreadable(TmcCatalogueKind kind, const QString& fileName, const QString& reason)
 {
-    return {{},
+    return {kind,
+            TmcEntryTable::Form::Ansi,
+            {},
+            {},
+            {},
             QStringLiteral("Die TMC-Liste \"%1\" %2; die Auswahl bleibt leer.")
                 .arg(shownName(fileName), reason)};
 }
 
+TmcCatalogue listOf(const TmcEntryTable& table)
+{
+    TmcCatalogue catalogue;
+    catalogue.entries.reserve(table.size());
+    for (qsizetype i = 0; i < table.size(); ++i)
+        catalogue.entries.append(table.entry(i));
+    catalogue.problem = table.problem();
+    return catalogue;
+}
+
+QString fromUtf8(QByteArrayView bytes)
+{
+    // A byte order mark inside the text is a character and stays.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+Text<char16_t> unitsOf(QStringView text)
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
+QStringView viewOf(Text<char16_t> text)
+{
+    return {text.data(), static_cast<qsizetype>(text.size())};
+}
+
+// How the file's bytes read, as the settings files are read (FileText): a
+// UTF-16 byte order mark gives UTF-16; a UTF-8 mark, or valid UTF-8 that
+// holds non-ASCII bytes, gives UTF-8; anything else is Windows-1252. `start`
+// is where the text begins after a UTF-8 mark.
+struct Body {
+    TmcEntryTable::Form form;
+    qsizetype start;
+};
+
+Body bodyOf(const QByteArray& bytes)
+{
+    if (bytes.size() % 2 == 0 &&
+        (bytes.startsWith(kUtf16LittleMark) || bytes.startsWith(kUtf16BigMark)))
+        return {TmcEntryTable::Form::Utf16, 0};
+    const bool mark = bytes.startsWith(kUtf8Mark);
+    const qsizetype start = mark ? kUtf8MarkSize : 0;
+    const QByteArrayView body = QByteArrayView(bytes).sliced(start);
+    const bool nonAscii =
+        std::any_of(body.begin(), body.end(), [](char b) { return (b & 0x80) != 0; });
+    if ((mark || nonAscii) && isValidUtf8(body))
+        return {TmcEntryTable::Form::Utf8, start};
+    return {TmcEntryTable::Form::Ansi, start};
+}
+
 } // namespace
+
+TmcEntryTable::TmcEntryTable(TmcCatalogueKind kind, Form form, QByteArray bytes, QString text,
+                             std::vector<TmcRecordSpan> records,
+                             std::optional<QString> problem)
+    : kind_(kind), form_(form), bytes_(std::move(bytes)), text_(std::move(text)),
+      records_(std::move(records)), problem_(std::move(problem))
+{
+}
+
+QString TmcEntryTable::recordText(TmcRecordSpan span) const
+{
+    switch (form_) {
+    case Form::Ansi:
+        return fromAnsi(QByteArray::fromRawData(bytes_.constData() + span.start, span.length));
+    case Form::Utf8:
+        return fromUtf8(QByteArrayView(bytes_).sliced(span.start, span.length));
+    case Form::Utf16:
+        break;
+    }
+    return text_.sliced(span.start, span.length);
+}
+
+QString TmcEntryTable::entry(qsizetype index) const
+{
+    QString record = recordText(records_[static_cast<std::size_t>(index)]);
+    Text<char16_t> text = unitsOf(record);
+    if (kind_ == TmcCatalogueKind::Locations) {
+        record.remove(u'"');
+        text = withoutBlanks(unitsOf(record));
+    }
+    const RecordParts<char16_t> parts = partsOf(text);
+    return tmcCatalogueEntry(viewOf(parts.description), viewOf(parts.code), tmcNameWidth(kind_));
+}
 
 qsizetype tmcNameWidth(TmcCatalogueKind kind)
 {
@@ -271,52 +491,64 @@ int tmcEntryCode(QStringView entry)
     return std::max(0, static_cast<int>(leadingNumber(column)));
 }
 
+TmcEntryTable tmcEntryTableFromBytes(TmcCatalogueKind kind, const QByteArray& bytes,
+                                     const QString& fileName)
+{
+    const Body body = bodyOf(bytes);
+    if (body.form == TmcEntryTable::Form::Utf16) {
+        QString text = FileText::fromBytes(bytes).text;
+        Tally tally = scan(kind, unitsOf(text), 0,
+                           [](Text<char16_t> code) { return viewOf(code).toString(); });
+        std::optional<QString> problem = problemOf(tally, fileName);
+        return {kind, body.form, {}, std::move(text), std::move(tally.records), std::move(problem)};
+    }
+    const Text<char> text(bytes.constData() + body.start,
+                          static_cast<std::size_t>(bytes.size() - body.start));
+    const auto start = static_cast<std::size_t>(body.start);
+    Tally tally = body.form == TmcEntryTable::Form::Ansi
+                      ? scan(kind, text, start,
+                             [](Text<char> code) {
+                                 return fromAnsi(QByteArray(code.data(), qsizetype(code.size())));
+                             })
+                      : scan(kind, text, start, [](Text<char> code) {
+                            return fromUtf8(QByteArrayView(code.data(), qsizetype(code.size())));
+                        });
+    std::optional<QString> problem = problemOf(tally, fileName);
+    return {kind, body.form, bytes, {}, std::move(tally.records), std::move(problem)};
+}
+
 TmcCatalogue tmcCatalogueFromBytes(TmcCatalogueKind kind, const QByteArray& bytes,
                                    const QString& fileName)
 {
-    QString text = FileText::fromBytes(bytes).text;
-    const qsizetype endMark = text.indexOf(QChar(kEndOfFileMark));
-    if (endMark >= 0)
-        text.truncate(endMark);
-
-    Tally tally;
-    tally.kind = kind;
-    if (kind == TmcCatalogueKind::Events) {
-        forEachLine(text, [&tally](QStringView line, qsizetype number) {
-            takeRecord(tally, line, number);
-        });
-    } else {
-        QString unquoted;
-        forEachLine(text, [&tally, &unquoted](QStringView line, qsizetype number) {
-            forEachField(line, unquoted, [&tally, number](QStringView field) {
-                takeRecord(tally, withoutBlanks(field), number);
-            });
-        });
-    }
-    std::optional<QString> problem = problemOf(tally, fileName);
-    return {std::move(tally.entries), std::move(problem)};
+    return listOf(tmcEntryTableFromBytes(kind, bytes, fileName));
 }
 
 TmcCatalogue readTmcCatalogue(TmcCatalogueKind kind, const QString& path)
 {
+    return listOf(readTmcEntryTable(kind, path));
+}
+
+TmcEntryTable readTmcEntryTable(TmcCatalogueKind kind, const QString& path)
+{
     const QString file = fileIgnoringCase(path);
     const QFileInfo info(file);
     if (!info.exists())
-        return unreadable(path, QStringLiteral("fehlt"));
+        return unreadable(kind, path, QStringLiteral("fehlt"));
     if (!info.isFile())
-        return unreadable(file, QStringLiteral("ist keine Datei"));
+        return unreadable(kind, file, QStringLiteral("ist keine Datei"));
     if (info.size() > kMaxFileSize)
-        return unreadable(file, QStringLiteral("ist größer als %1 MB und wird nicht gelesen")
-                                    .arg(kMaxFileSizeMegabytes));
+        return unreadable(kind, file,
+                          QStringLiteral("ist größer als %1 MB und wird nicht gelesen")
+                              .arg(kMaxFileSizeMegabytes));
     QFile catalogue(file);
     if (!catalogue.open(QIODevice::ReadOnly))
-        return unreadable(file, QStringLiteral("kann nicht gelesen werden (%1)")
-                                    .arg(catalogue.errorString()));
+        return unreadable(kind, file, QStringLiteral("kann nicht gelesen werden (%1)")
+                                          .arg(catalogue.errorString()));
     const QByteArray bytes = catalogue.readAll();
     if (catalogue.error() != QFileDevice::NoError)
-        return unreadable(file, QStringLiteral("kann nicht gelesen werden (%1)")
-                                    .arg(catalogue.errorString()));
-    return tmcCatalogueFromBytes(kind, bytes, file);
+        return unreadable(kind, file, QStringLiteral("kann nicht gelesen werden (%1)")
+                                          .arg(catalogue.errorString()));
+    return tmcEntryTableFromBytes(kind, bytes, file);
 }
 
 } // namespace zor

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <optional>
+#include <vector>
 
 namespace zor {
 
@@ -17,6 +18,47 @@ enum class TmcCatalogueKind { Events, Locations };
 struct TmcCatalogue {
     QStringList entries;
     std::optional<QString> problem;
+};
+
+// Where one usable record lies in the catalogue's text: the line of an event,
+// the field of a location, as found in the file (quotes and blanks still in).
+struct TmcRecordSpan {
+    qint32 start = 0;
+    qint32 length = 0;
+};
+
+// A catalogue that keeps the text of its file and the place of each usable
+// record in it; the entry of a record is made when it is asked for. A
+// catalogue of any size thus costs the file and eight bytes a record, and a
+// list shows it row by row without a text object per entry.
+class TmcEntryTable {
+public:
+    // How the catalogue's text is kept: 8-bit files as their bytes, UTF-16
+    // files as decoded text.
+    enum class Form { Ansi, Utf8, Utf16 };
+
+    TmcEntryTable() = default;
+    // The reader's result: `bytes` (Ansi, Utf8) or `text` (Utf16) holds the
+    // file, `records` the usable records in file order.
+    TmcEntryTable(TmcCatalogueKind kind, Form form, QByteArray bytes, QString text,
+                  std::vector<TmcRecordSpan> records, std::optional<QString> problem);
+
+    qsizetype size() const { return static_cast<qsizetype>(records_.size()); }
+    bool isEmpty() const { return records_.empty(); }
+    // The list entry of record `index` (0 to size() - 1).
+    QString entry(qsizetype index) const;
+    // The one message about the file, when it is missing or faulty.
+    const std::optional<QString>& problem() const { return problem_; }
+
+private:
+    QString recordText(TmcRecordSpan span) const;
+
+    TmcCatalogueKind kind_ = TmcCatalogueKind::Events;
+    Form form_ = Form::Ansi;
+    QByteArray bytes_;
+    QString text_;
+    std::vector<TmcRecordSpan> records_;
+    std::optional<QString> problem_;
 };
 
 // The description column of each list and the code column both use.
@@ -43,9 +85,12 @@ int tmcEntryCode(QStringView entry);
 // Reads the catalogue at `path` (a file whose name differs only in letter case
 // serves as well). Never fails: whatever cannot be used is left out and
 // described in `problem`.
+TmcEntryTable readTmcEntryTable(TmcCatalogueKind kind, const QString& path);
 TmcCatalogue readTmcCatalogue(TmcCatalogueKind kind, const QString& path);
 
 // The same for the bytes of a file; `fileName` names the file in the problem.
+TmcEntryTable tmcEntryTableFromBytes(TmcCatalogueKind kind, const QByteArray& bytes,
+                                     const QString& fileName);
 TmcCatalogue tmcCatalogueFromBytes(TmcCatalogueKind kind, const QByteArray& bytes,
                                    const QString& fileName);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "tmc/TmcMessage.h"
 
 #include <QWidget>
 
@@ -16,12 +17,17 @@ namespace zor {
 
 class DisplayLabel;
 class PageKit;
+class TmcEntryTable;
+struct TmcStartStep;
 
 // Tab 7 "T M C": event and location catalogues, direction, extent and the
 // single-bit fields of one traffic message, the composed group 8A blocks in
 // hexadecimal and the send button. A hidden row of labels, one per message
 // field, and the event and location codes in hexadecimal are kept for the
 // message builder; the operator never sees them.
+//
+// Every pick recomposes the message at once; choosing an entry, an option or
+// a box by program runs the same handling as the operator's click.
 class TmcPage : public QWidget {
     Q_OBJECT
 
@@ -29,6 +35,28 @@ class TmcPage : public QWidget {
     explicit TmcPage(PageContext& context, QWidget* parent = nullptr);
 
     PageContext& context() const { return context_; }
+
+    // Start-up: fills the extent list and the event and location lists from
+    // "Event.txt" and "Location.txt" of the data folder and runs the start
+    // presets in their order. A catalogue that is missing, empty or faulty
+    // never stops it: its list keeps the good records (or stays empty, the
+    // field keeping its start value) and the operator is told once per
+    // catalogue which file, and which line, is at fault.
+    void prepare();
+
+    // Chooses an entry or option by program, with the handling of a pick.
+    void chooseExtent(int index);
+    void chooseEvent(int index);
+    void chooseLocation(int index);
+    void chooseDirection(int index);
+
+    // The send button's handling: registers the open data application,
+    // sends the message as the display shows it, registers again; each
+    // value is kept under "TMC" of the data set file as it goes out.
+    void TMC_Senden_Taste_Click();
+
+    // The message as the controls have composed it.
+    const TmcMessage& message() const { return message_; }
 
     QLabel* Label3() const { return Label3_; }
     QComboBox* TMC_Event_Combo() const { return TMC_Event_Combo_; }
@@ -60,8 +88,25 @@ class TmcPage : public QWidget {
     void buildCatalogues(PageKit& kit);
     void buildMessageFields(PageKit& kit);
     void buildHiddenRow(PageKit& kit);
+    void connectHandlers();
+
+    void TMC_T_Check_Click();
+    void TMC_F_Check_Click();
+    void TMC_DP_Check_Click(TmcDurationBox box, bool ticked);
+    void Tmc_richtung_Click(int index);
+    void TMC_Var_Combo_Click(int index);
+    void TMC_Event_Combo_Click(int index);
+    void TMC_Loc_Combo_Click(int index);
+    // Shows the composed message and, in the hidden row, its fields.
+    void TMCGruppe8Maker();
+
+    void runStartStep(const TmcStartStep& step, TmcEntryTable& events, TmcEntryTable& locations);
+    void fillExtentList();
+    void tickF();
+    void reportStoreFailure(const QString& file);
 
     PageContext& context_;
+    TmcMessage message_;
 
     QLabel* Label3_ = nullptr;
     QComboBox* TMC_Event_Combo_ = nullptr;

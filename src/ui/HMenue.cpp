@@ -18,9 +18,11 @@
 #include "rds/RdsPage.h"
 #include "settings/IniFile.h"
 #include "tmc/TmcPage.h"
+#include "translate/InstrumentLink.h"
 #include "ui/AboutBox.h"
 #include "ui/CaptionLoader.h"
 #include "ui/QueryPage.h"
+#include "ui/RS232Set.h"
 #include "ui/StatusStrip.h"
 #include "ui/StorePage.h"
 #include "ui/TabControl.h"
@@ -122,6 +124,10 @@ void HMenue::buildPages() {
         SSTab1_->addTab(page, QString::fromUtf8(caption));
         setDesignCaption(page, QString::fromUtf8(caption));
     }
+    // The data mode button and the test patterns sit on the stereo page but
+    // belong to the RDS data; the EON TA pulse depends on the own TP and TA.
+    rds_->attachTestMode(*stereo_);
+    eon_->followOwnTraffic(*rds_);
 }
 
 void HMenue::buildBottomBar() {
@@ -199,6 +205,7 @@ void HMenue::buildMenu() {
     connect(Mnu_Info_Sprache_E_, &QAction::triggered, this,
             [this] { chooseLanguage(QStringLiteral("english")); });
     connect(Mnu_Info_RDS_RBDS_, &QAction::triggered, this, &HMenue::switchRdsMode);
+    connect(Mnu_Info_RS232_, &QAction::triggered, this, &HMenue::openSerialSettings);
 }
 
 void HMenue::refreshWindowNames() {
@@ -299,6 +306,15 @@ void HMenue::selectFirstPage() {
 
 void HMenue::showAbout() {
     context_.messages.warn(QString(), aboutText());
+}
+
+// The dialog lives only while it is shown; each opening reads the settings
+// file afresh.
+void HMenue::openSerialSettings() {
+    RS232Set dialog(context_.instrument.serialSettings(), context_.instrument.serialPort(),
+                    context_.messages, this);
+    refreshAccessibleNames(&dialog, language_ == QLatin1String("deutsch"));
+    dialog.exec();
 }
 
 bool HMenue::storeGeneral(const QString& section, const QString& key, const QString& value) {

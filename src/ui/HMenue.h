@@ -82,6 +82,8 @@ class HMenue : public QMainWindow {
     void selectFirstPage();
     // The About box.
     void showAbout();
+    // The serial settings dialog, modal; the window waits until it closes.
+    void openSerialSettings();
 
     const QString& language() const { return language_; }
     const QString& rdsMode() const { return rdsMode_; }

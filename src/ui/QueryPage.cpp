@@ -1,8 +1,11 @@
 #include "ui/QueryPage.h"
 
+#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
+#include "translate/InstrumentLink.h"
 
+#include <QLocale>
 #include <QPushButton>
 
 namespace zor {
@@ -30,6 +33,12 @@ const QueryButton kButtons[] = {
     {10, 4320, 1200, "Freq ?"},       {22, 4320, 1800, "Pegel ?"},
 };
 
+// Numbers in the answers are shown as the operator's locale writes them.
+QChar decimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QLatin1Char('.') : point.front();
+}
+
 } // namespace
 
 QueryPage::QueryPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
@@ -55,6 +64,10 @@ QueryPage::QueryPage(PageContext& context, QWidget* parent) : QWidget(parent), c
     gelesen_ = kit.display(this, QStringLiteral("gelesen"), {240, 3000, 7935, 1335},
                            {"Antwort", "answer"}, true, QStringLiteral("Drücken Sie eine Taste!"));
     gelesen_->setWordWrap(true);
+
+    for (const ReadBackButton query : readBackButtons())
+        connect(findChild<QPushButton*>(buttonName(query)), &QPushButton::clicked, this,
+                [this, query] { runQuery(query); });
 }
 
 QPushButton* QueryPage::Command(int number) const {
@@ -65,6 +78,21 @@ QPushButton* QueryPage::Command(int number) const {
 void QueryPage::Fragen_Schalter() {
     for (QPushButton* button : ordered_)
         button->setEnabled(true);
+}
+
+void QueryPage::Command_Click(int number) {
+    const QString name = QStringLiteral("Command") + QString::number(number);
+    for (const ReadBackButton query : readBackButtons()) {
+        if (buttonName(query) == name)
+            runQuery(query);
+    }
+}
+
+void QueryPage::runQuery(ReadBackButton button) {
+    if (context_.link.demo())
+        return;
+    gelesen_->setText(
+        runReadBack(button, context_.instrument.channel(), context_.texts, decimalSeparator()));
 }
 
 } // namespace zor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "translate/ReadBack.h"
 
 #include <QWidget>
 #include <map>
@@ -13,7 +14,9 @@ namespace zor {
 class DisplayLabel;
 
 // Tab 5 "Fragen": the twenty read-back query buttons, grouped by thin lines,
-// and the answer display `gelesen`.
+// and the answer display `gelesen`. A button asks its questions only while
+// the window is connected; in demo mode it does nothing and the display
+// keeps its text.
 class QueryPage : public QWidget {
     Q_OBJECT
 
@@ -33,7 +36,15 @@ class QueryPage : public QWidget {
     // Enables all twenty query buttons.
     void Fragen_Schalter();
 
+    // What a click on "Command" followed by `number` does: asks the button's
+    // questions and shows the answer in gelesen. Blocks the window for the
+    // fixed pauses of the queries (and the bus time-out of a silent
+    // instrument), never longer.
+    void Command_Click(int number);
+
   private:
+    void runQuery(ReadBackButton button);
+
     PageContext& context_;
     std::map<int, QPushButton*> commands_;
     std::vector<QPushButton*> ordered_;

@@ -1,6 +1,8 @@
 #include "ui/StorePage.h"
 
+#include "link/LinkState.h"
 #include "panel/PageKit.h"
+#include "translate/InstrumentLink.h"
 
 #include <QPushButton>
 
@@ -15,11 +17,19 @@ StorePage::StorePage(PageContext& context, QWidget* parent) : QWidget(parent), c
             this, PageKit::arrayName(QStringLiteral("Store_Taste"), i),
             {3360, 1320 + i * 600, 1935, 375}, QStringLiteral("Speichern --> Dataset ") + number,
             {QStringLiteral("Datensatz ") + number, QStringLiteral("data set ") + number});
+        connect(Store_Taste_[i], &QPushButton::clicked, this, [this, i] { Store_Taste_Click(i); });
     }
 }
 
 QPushButton* StorePage::Store_Taste(int index) const {
     return index >= 0 && index < kDataSets ? Store_Taste_[index] : nullptr;
+}
+
+// The coder keeps the data sets itself; no file of the program changes.
+void StorePage::Store_Taste_Click(int index) {
+    QString dataSet = QString::number(index + 1);
+    context_.instrument.translator().Parameter_Senden(QStringLiteral("STORE"), dataSet,
+                                                      context_.link.generatorDescriptor);
 }
 
 } // namespace zor

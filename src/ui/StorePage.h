@@ -24,6 +24,9 @@ class StorePage : public QWidget {
     // `Store_Taste(index)`, 0 to 4; null outside.
     QPushButton* Store_Taste(int index) const;
 
+    // Makes the coder store its settings in data set index + 1.
+    void Store_Taste_Click(int index);
+
   private:
     PageContext& context_;
     std::array<QPushButton*, kDataSets> Store_Taste_{};

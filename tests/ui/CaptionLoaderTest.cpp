@@ -250,6 +250,7 @@ TEST_F(CaptionLoaderTest, StatusFieldsAndDisplaysFollowTheLanguage) {
     HMenue& w = window();
     w.stereoPage()->Pilot_Hub_Scroll()->setValue(675);
     w.stereoPage()->FM_Hub_Scroll()->setValue(7500);
+    w.rdsPage()->TA_Rep_HScroll()->setValue(60);
     w.rdsPage()->TA_HScroll()->setValue(30);
     w.rdsPage()->Check1()->setChecked(true);
     w.rdsPage()->setTrafficAnnouncementOn(false);
@@ -266,7 +267,7 @@ TEST_F(CaptionLoaderTest, StatusFieldsAndDisplaysFollowTheLanguage) {
     EXPECT_EQ(w.rdsPage()->TA_Zeit_Label()->text(),
               languageText(english, 40) + QStringLiteral("  30"));
     EXPECT_EQ(w.rdsPage()->TA_Rep_Label()->text(),
-              languageText(english, 41) + QStringLiteral("  0"));
+              languageText(english, 41) + QStringLiteral("  60"));
 
     Ini_Schreiben("RDS", "MS", "M", dataSet());
     w.rdsPage()->setTrafficAnnouncementOn(true);

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "link/LinkState.h"
+#include "settings/Captions.h"
+#include "settings/DataFolder.h"
+
+#include <QString>
+#include <memory>
+
+namespace zor {
+
+class HMenue;
+class Initialisation;
+class InstrumentLink;
+class OperatorMessages;
+
+// The window program's start: assembles the instrument link and the main
+// window for one data folder and brings them up step by step, so that the
+// window shows the stored settings, nothing reaches the instrument before
+// the initialisation, and an automatic initialisation finds everything in
+// place. Missing or broken files never stop it; what they leave out is
+// reported by the parts that read them.
+class ProgramStart {
+public:
+    // Builds the link and the window over `data`; `messages` reaches the
+    // operator for the whole run and outlives this object.
+    ProgramStart(const DataFolder& data, OperatorMessages& messages);
+    ~ProgramStart();
+    ProgramStart(const ProgramStart&) = delete;
+    ProgramStart& operator=(const ProgramStart&) = delete;
+
+    // The start-up: interface, addresses, captions, catalogues, the panels
+    // restored from the settings files, the emptied command log, and the
+    // initialisation when "IECBUS" asks for it. Call once, before the
+    // window is shown.
+    void run();
+
+    HMenue& window() { return *window_; }
+    Initialisation& initialisation() { return *initialisation_; }
+    InstrumentLink& instrument() { return *instrument_; }
+    LinkState& link() { return link_; }
+    const DataFolder& data() const { return data_; }
+
+private:
+    QString general(const char* section, const char* key) const;
+    void wireWindow();
+    void chooseStoredInterface();
+    void applyBusAddresses();
+    void restorePanels();
+    void selectFirstTestPattern();
+    bool automaticInitialisation() const;
+    void finishTabControl();
+
+    DataFolder data_;
+    OperatorMessages& messages_;
+    Captions captions_;
+    LinkState link_;
+    std::unique_ptr<InstrumentLink> instrument_;
+    std::unique_ptr<HMenue> window_;
+    Initialisation* initialisation_ = nullptr;
+};
+
+} // namespace zor

@@ -1,0 +1,35 @@
+#include "rds/DataMode.h"
+
+#include "panel/PageKit.h"
+#include "rds/RdsTexts.h"
+#include "rds/Sending.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zor {
+
+DataMode::DataMode(PageContext& context, QPushButton* button, QButtonGroup* patterns,
+                   QObject* parent)
+    : QObject(parent), context_(context), button_(button), patterns_(patterns) {
+    if (QRadioButton* first = optionAt(patterns_, 0))
+        first->setChecked(true);
+    connect(button_, &QAbstractButton::clicked, this, &DataMode::Taste_DATA_MODE_Click);
+    connect(patterns_, &QButtonGroup::idClicked, this, &DataMode::TestDat_Opt_Click);
+}
+
+void DataMode::Taste_DATA_MODE_Click() {
+    const DataModeStep step = dataModeStep(button_->text());
+    sendParameter(context_, QStringLiteral("TEST_M"), step.value);
+    button_->setText(step.caption);
+    for (QAbstractButton* option : patterns_->buttons())
+        option->setEnabled(step.patternsEnabled);
+}
+
+void DataMode::TestDat_Opt_Click(int option) {
+    sendParameter(context_, QStringLiteral("TEST_D"), testPatternValue(option));
+}
+
+} // namespace zor

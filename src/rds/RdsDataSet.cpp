@@ -1,0 +1,36 @@
+#include "rds/RdsDataSet.h"
+
+#include "link/OperatorMessages.h"
+#include "panel/PageContext.h"
+#include "settings/IniFile.h"
+
+namespace zor {
+
+namespace {
+
+const QString kSection = QStringLiteral("RDS");
+
+QString dataSetFile(const PageContext& context) {
+    return context.data.file(QLatin1String(kDataSetFile));
+}
+
+} // namespace
+
+QString readRdsKey(const PageContext& context, const QString& key) {
+    return Ini_Lesen(kSection, key, dataSetFile(context));
+}
+
+bool writeRdsKey(PageContext& context, const QString& key, const QString& value, bool quiet) {
+    const QString file = dataSetFile(context);
+    if (Ini_Schreiben(kSection, key, value, file))
+        return true;
+    if (!quiet)
+        context.messages.warn(
+            QStringLiteral("Fehler!"),
+            QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert werden.\n"
+                           "The setting %1 could not be saved in \"%2\".")
+                .arg(key, file));
+    return false;
+}
+
+} // namespace zor

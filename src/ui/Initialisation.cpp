@@ -1,0 +1,142 @@
+#include "ui/Initialisation.h"
+
+#include "link/LinkState.h"
+#include "link/OperatorMessages.h"
+#include "panel/DisplayLabel.h"
+#include "panel/GeneratorPage.h"
+#include "rds/AfListPage.h"
+#include "rds/EonPage.h"
+#include "rds/GroupsPage.h"
+#include "rds/RdsPage.h"
+#include "settings/IniFile.h"
+#include "translate/InstrumentLink.h"
+#include "ui/HMenue.h"
+#include "ui/QueryPage.h"
+
+#include <QPushButton>
+
+namespace zor {
+
+namespace {
+
+// The text the answer display shows in demo mode.
+constexpr int kDemoAnswerText = 140;
+
+} // namespace
+
+Initialisation::Initialisation(HMenue& window) : QObject(&window), window_(window) {
+    connect(window.INIT_Taste(), &QPushButton::clicked, this, &Initialisation::INIT_Taste_Click);
+    connect(window.Command2(), &QPushButton::clicked, this, &Initialisation::Command2_Click);
+    connect(window.GTL_Taste(), &QPushButton::clicked, this, &Initialisation::GTL_Taste_Click);
+    connect(&window, &HMenue::serialInterfaceChosen, this,
+            [&window] { window.instrument().channel().loadSerialSettings(); });
+}
+
+// The second address belongs to another device on the same bus; with both
+// at one address neither could be told apart.
+bool Initialisation::addressesClash() {
+    const LinkState& link = window_.link();
+    if (link.generatorAddress != link.secondAddress)
+        return false;
+    window_.messages().warn(QStringLiteral("Fehler!"), QStringLiteral("gleiche Adressen!"));
+    return true;
+}
+
+void Initialisation::INIT_Taste_Click() {
+    if (addressesClash())
+        return;
+    if (!window_.instrument().channel().openInterface())
+        return;
+    window_.queryPage()->Fragen_Schalter();
+    window_.showConnected();
+    window_.link().demoFlag = QStringLiteral("nodemo");
+
+    sendStereoSettings();
+    sendRdsSettings();
+    sendEonSettings();
+    window_.generatorPage()->showStoredValues(true);
+}
+
+void Initialisation::sendStereoSettings() {
+    CurrentValues& current = window_.currentValues();
+    send(QStringLiteral("AM_AUS"));
+    send(QStringLiteral("FM_AUS"));
+    send(QStringLiteral("STEREO_EIN"));
+    send(QStringLiteral("MPX_HUB"), current.mpxDeviation);
+    send(QStringLiteral("MPX_SOURCE"), current.modulationSource);
+    send(QStringLiteral("PREEMPHASIS"), current.preEmphasis);
+    send(QStringLiteral("PILOT"), current.pilot);
+    send(QStringLiteral("PILOT_HUB"), current.pilotDeviation);
+    send(QStringLiteral("PILOT_PHASE"), current.pilotPhase);
+    send(QStringLiteral("ARI"), current.ari);
+    send(QStringLiteral("ARI-HUB"), current.ariDeviation);
+    send(QStringLiteral("ARI-ID"), current.ariIdentification);
+    send(QStringLiteral("RDS"), current.rds);
+    send(QStringLiteral("RDS_HUB"), current.rdsDeviation);
+    send(QStringLiteral("RDS_PHASE"), current.rdsPhase);
+}
+
+// The PI is handed over as the window's own text, so the coder's four
+// characters are what the window keeps from here on.
+void Initialisation::sendRdsSettings() {
+    CurrentValues& current = window_.currentValues();
+    RdsPage* rds = window_.rdsPage();
+    send(QStringLiteral("PI"), current.pi);
+    rds->switchTpOn();
+    rds->switchTaOff();
+    send(QStringLiteral("PS"), current.ps);
+    rds->Taste_DATA_MODE_Click();
+    send(QStringLiteral("MS"), current.musicSpeech);
+    send(QStringLiteral("RT"), current.radioText);
+    window_.afListPage()->Taste_AF_Senden_Click();
+    QString pty = rds->ptyValue();
+    send(QStringLiteral("PTY"), pty);
+}
+
+void Initialisation::sendEonSettings() {
+    CurrentValues& current = window_.currentValues();
+    send(QStringLiteral("EON_PI"), current.eonPi);
+    send(QStringLiteral("EON_TA"), current.eonTa);
+    send(QStringLiteral("EON_TP"), current.eonTp);
+    send(QStringLiteral("EON_PS"), current.eonPs);
+    window_.eonPage()->EON_AFB_Senden_Click();
+    window_.groupsPage()->Gruppenfolge();
+}
+
+void Initialisation::send(const QString& key, QString& value) {
+    window_.instrument().translator().Parameter_Senden(key, value,
+                                                       window_.link().generatorDescriptor);
+}
+
+// Keys whose command ignores the value.
+void Initialisation::send(const QString& key) {
+    QString ignored;
+    send(key, ignored);
+}
+
+void Initialisation::Command2_Click() {
+    if (addressesClash())
+        return;
+    window_.showDemo();
+    window_.queryPage()->gelesen()->setText(storedLanguageText(kDemoAnswerText));
+    window_.link().demoFlag = QStringLiteral("demo");
+    window_.rdsPage()->MS_opt_Click(0);
+    window_.generatorPage()->showStoredValues(false);
+}
+
+void Initialisation::GTL_Taste_Click() {
+    window_.showNotConnected();
+    const bool bus = !window_.link().serial();
+    window_.instrument().channel().goToLocal();
+    if (bus)
+        window_.rdsPage()->stopDynamicPs();
+}
+
+// Read from the language file itself: the caption text table holds only
+// the entries the caption loader copies.
+QString Initialisation::storedLanguageText(int number) const {
+    return Ini_Lesen(window_.language(), QString::number(number),
+                     window_.dataFolder().file(QLatin1String(kLanguageFile)));
+}
+
+} // namespace zor

@@ -75,17 +75,24 @@ bool Ini_Schreiben(const QString& section, const QString& key, const QString& va
 {
     const QString file = fileIgnoringCase(path);
     IniText ini;
+    QByteArray before;
     if (QFileInfo::exists(file)) {
         // A file that exists but cannot be read must not be replaced by one
         // that holds only this key.
         const auto bytes = readWhole(file);
         if (!bytes)
             return false;
-        ini = IniText::fromBytes(*bytes);
+        before = *bytes;
+        ini = IniText::fromBytes(before);
     }
     if (!ini.setValue(section, key, value))
         return false;
-    return replaceFile(file, ini.toBytes());
+    const QByteArray after = ini.toBytes();
+    // Writing back the value a key already holds (as the start-up restore
+    // does for every setting) leaves the file alone: no disk wait, no risk.
+    if (!before.isNull() && after == before)
+        return true;
+    return replaceFile(file, after);
 }
 
 } // namespace zor

@@ -81,11 +81,13 @@ void StereoPage::connectHandlers() {
         {ARI_Mode_Opt_, &StereoPage::ARI_Mode_Opt_Click},
         {BK_Opt_, &StereoPage::BK_Opt_Click},
     };
-    for (const auto& [group, handler] : groups)
-        connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool chosen) {
+    for (const auto& entry : groups) {
+        const auto handler = entry.second;
+        connect(entry.first, &QButtonGroup::idToggled, this, [this, handler](int id, bool chosen) {
             if (chosen)
                 (this->*handler)(id);
         });
+    }
 }
 
 void StereoPage::FM_Hub_Scroll_Change() {

@@ -349,7 +349,8 @@ TEST_F(BrokenLanguageFileTest, EmptyLanguageIsReported) {
 TEST_F(BrokenLanguageFileTest, UnreadableFileIsNotACrash) {
     QFile garbage(languageFile());
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    garbage.write(QByteArray("\xff\xfe\x00[\x00\x00\x00garbage=\x01\x02", 20));
+    static constexpr char kBytes[] = "\xff\xfe\x00[\x00\x00\x00garbage=\x01\x02";
+    garbage.write(QByteArray(kBytes, sizeof kBytes - 1));
     garbage.close();
     load(QStringLiteral("deutsch"));
     EXPECT_EQ(messages.warnings.size(), 1);

@@ -71,30 +71,6 @@ TEST_F(InitialisationTest, TheAddressControlSetsTheGeneratorAddress) {
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("12"));
 }
 
-TEST_F(InitialisationTest, DemoShowsTheLanguagesDemoText) {
-    link.generatorAddress = 28;
-    link.secondAddress = 7;
-    window().Beschrifter();
-    initialisation();
-    window().showNotConnected();
-    window().Command2()->click();
-    EXPECT_EQ(window().queryPage()->gelesen()->text(),
-              Ini_Lesen(QStringLiteral("deutsch"), QStringLiteral("140"), languageFile()));
-    EXPECT_TRUE(window().SSTab1()->isEnabled());
-    EXPECT_FALSE(window().GTL_Taste()->isEnabled());
-    EXPECT_EQ(link.demoFlag, QStringLiteral("demo"));
-    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
-}
-
-TEST_F(InitialisationTest, ChoosingTheSerialInterfaceLoadsItsSettings) {
-    link.interfaceName = QStringLiteral("IEC");
-    ASSERT_TRUE(Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Baud"),
-                              QStringLiteral("1200"), data().file(QStringLiteral("Rs232.ini"))));
-    initialisation();
-    window().Mnu_Info_Interface_COM()->trigger();
-    EXPECT_EQ(window().instrument().serialPort().settings(), QStringLiteral("1200,N,8,1"));
-}
-
 TEST_F(InitialisationTest, LocalOnTheBusStopsTheDynamicPs) {
     link.interfaceName = QStringLiteral("IEC");
     link.demoFlag = QStringLiteral("nodemo");

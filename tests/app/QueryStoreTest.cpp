@@ -134,7 +134,6 @@ TEST_F(QueryStoreTest, StoreButtonsSendTheirDataSetAndTouchNoFile) {
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     prepareData(sim);
     startUp();
-    const QByteArray pushed = sim.recorded();
     const QByteArray dataSet = [this] {
         QFile file(path(QStringLiteral("Datenset1.INI")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -146,9 +145,11 @@ TEST_F(QueryStoreTest, StoreButtonsSendTheirDataSetAndTouchNoFile) {
     const QByteArray expected = ":STEREO:DIRECT \"STORE=1\"\n:STEREO:DIRECT \"STORE=2\"\n"
                                 ":STEREO:DIRECT \"STORE=3\"\n:STEREO:DIRECT \"STORE=4\"\n"
                                 ":STEREO:DIRECT \"STORE=5\"\n:STEREO:DIRECT \"STORE=3\"\n";
-    ASSERT_TRUE(sim.waitForRecorded(pushed.size() + expected.size(), 3000));
-    EXPECT_EQ(sim.recorded().mid(pushed.size()), expected);
-    EXPECT_TRUE(sim.waitForState(QStringLiteral("STORE3"), QStringLiteral("2"), 3000));
+    // The initialisation may still be arriving when the buttons are pressed;
+    // the last store command being carried out means every line is in.
+    ASSERT_TRUE(sim.waitForState(QStringLiteral("STORE3"), QStringLiteral("2"), 3000));
+    const QByteArray received = sim.recorded();
+    EXPECT_TRUE(received.endsWith(expected)) << received.right(expected.size() + 40).toStdString();
     QFile file(path(QStringLiteral("Datenset1.INI")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), dataSet);

@@ -1,13 +1,12 @@
 #include "panel/GeneratorPage.h"
 
-#include "link/LinkState.h"
 #include "panel/CaptionText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
+#include "panel/Sending.h"
 #include "panel/StatusLine.h"
 #include "settings/IniFile.h"
-#include "translate/InstrumentLink.h"
 
 #include <QGroupBox>
 #include <QInputDialog>
@@ -140,9 +139,7 @@ void GeneratorPage::showValue(DisplayLabel& display, const GeneratorValue& value
 }
 
 void GeneratorPage::sendValue(const char* parameterKey, const QString& text) {
-    QString value = text;
-    context_.instrument.translator().Parameter_Senden(QLatin1String(parameterKey), value,
-                                                      context_.link.generatorDescriptor);
+    sendParameter(context_, QLatin1String(parameterKey), text);
 }
 
 EntryLimits GeneratorPage::limitsOf(const GeneratorValue& value) const {

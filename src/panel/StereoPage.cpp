@@ -1,14 +1,13 @@
 #include "panel/StereoPage.h"
 
-#include "link/LinkState.h"
-#include "link/OperatorMessages.h"
 #include "panel/CaptionText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
+#include "panel/Sending.h"
+#include "panel/SettingNotSaved.h"
 #include "settings/IniFile.h"
-#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -174,9 +173,7 @@ void StereoPage::optionChosen(int index, const OptionSetting& setting) {
 void StereoPage::keepSendAndStore(QString CurrentValues::*entry, const char* parameterKey,
                                   const QString& sent, const char* iniKey, const QString& stored) {
     context_.current.*entry = stored;
-    QString value = sent;
-    context_.instrument.translator().Parameter_Senden(QLatin1String(parameterKey), value,
-                                                      context_.link.generatorDescriptor);
+    sendParameter(context_, QLatin1String(parameterKey), sent);
     store(iniKey, stored);
 }
 
@@ -254,11 +251,7 @@ void StereoPage::store(const char* iniKey, const QString& value) {
     if (storeFailureReported_ || restoring_)
         return;
     storeFailureReported_ = true;
-    context_.messages.warn(
-        QStringLiteral("Fehler!"),
-        QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert werden.\n"
-                       "The setting %1 could not be saved in \"%2\".")
-            .arg(QLatin1String(iniKey), file));
+    tellSettingNotSaved(context_.messages, QLatin1String(iniKey), file);
 }
 
 QRadioButton* StereoPage::FM_Source_Opt(int index) const {

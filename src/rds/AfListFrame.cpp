@@ -1,11 +1,10 @@
 #include "rds/AfListFrame.h"
 
-#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageContext.h"
 #include "panel/PageKit.h"
+#include "panel/Sending.h"
 #include "rds/AfLists.h"
-#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -62,9 +61,8 @@ void enableStoredAfLists(const DataFolder& data, const QString& kind, QButtonGro
 }
 
 void sendStoredAfLists(PageContext& context, const QString& kind) {
-    for (SendStep step : afSendPlan(storedAfLists(context.data, kind), kind))
-        context.instrument.translator().Parameter_Senden(step.key, step.value,
-                                                         context.link.generatorDescriptor);
+    for (const SendStep& step : afSendPlan(storedAfLists(context.data, kind), kind))
+        sendParameter(context, step.key, step.value);
 }
 
 } // namespace zor

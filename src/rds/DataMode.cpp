@@ -2,7 +2,7 @@
 
 #include "panel/PageKit.h"
 #include "rds/RdsTexts.h"
-#include "rds/Sending.h"
+#include "panel/Sending.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -6,7 +6,7 @@
 #include "panel/StatusLine.h"
 #include "rds/RdsPage.h"
 #include "rds/RdsTexts.h"
-#include "rds/Sending.h"
+#include "panel/Sending.h"
 
 #include <QLineEdit>
 #include <QTimer>

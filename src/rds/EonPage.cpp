@@ -1,16 +1,15 @@
 #include "rds/EonPage.h"
 
-#include "link/LinkState.h"
 #include "link/OperatorMessages.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
+#include "panel/Sending.h"
 #include "panel/StatusLine.h"
 #include "rds/AfLists.h"
 #include "rds/EonTaPulse.h"
 #include "rds/RdsDataSet.h"
 #include "rds/RdsPage.h"
 #include "settings/Captions.h"
-#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 
@@ -266,8 +265,7 @@ void EonPage::EON_AFB_Senden_Click() {
 }
 
 void EonPage::send(const QString& key, QString value) {
-    context_.instrument.translator().Parameter_Senden(key, value,
-                                                      context_.link.generatorDescriptor);
+    sendParameter(context_, key, value);
 }
 
 void EonPage::store(const QString& key, const QString& value) {

@@ -1,13 +1,12 @@
 #include "rds/GroupsPage.h"
 
-#include "link/LinkState.h"
 #include "link/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
+#include "panel/Sending.h"
 #include "rds/GroupSequence.h"
 #include "rds/RdsDataSet.h"
 #include "settings/Captions.h"
-#include "translate/InstrumentLink.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -82,11 +81,10 @@ void GroupsPage::Gruppenfolge() {
     const QList<int> groups = tickedGroups();
     if (groups.isEmpty())
         return;
-    QString sequence = groupSequenceText(groups);
+    const QString sequence = groupSequenceText(groups);
     writeRdsKey(context_, kSequenceKey, sequence);
     Label10_->setText(readableGroupSequence(context_.texts.text(kSequenceHeading), groups));
-    context_.instrument.translator().Parameter_Senden(QStringLiteral("GROUPSEQ"), sequence,
-                                                      context_.link.generatorDescriptor);
+    sendParameter(context_, QStringLiteral("GROUPSEQ"), sequence);
 }
 
 void GroupsPage::GS_Senden_Click() {

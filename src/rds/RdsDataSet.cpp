@@ -1,7 +1,7 @@
 #include "rds/RdsDataSet.h"
 
-#include "link/OperatorMessages.h"
 #include "panel/PageContext.h"
+#include "panel/SettingNotSaved.h"
 #include "settings/IniFile.h"
 
 namespace zor {
@@ -25,11 +25,7 @@ bool writeRdsKey(PageContext& context, const QString& key, const QString& value,
     if (Ini_Schreiben(kSection, key, value, file))
         return true;
     if (!quiet)
-        context.messages.warn(
-            QStringLiteral("Fehler!"),
-            QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert werden.\n"
-                           "The setting %1 could not be saved in \"%2\".")
-                .arg(key, file));
+        tellSettingNotSaved(context.messages, key, file);
     return false;
 }
 

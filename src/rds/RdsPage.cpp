@@ -13,7 +13,7 @@
 #include "rds/DataMode.h"
 #include "rds/DynamicPs.h"
 #include "rds/RdsTexts.h"
-#include "rds/Sending.h"
+#include "panel/Sending.h"
 #include "rds/TrafficAnnouncements.h"
 #include "settings/Captions.h"
 #include "settings/IniFile.h"
@@ -142,7 +142,7 @@ void RdsPage::setClock(const Clock& clock) {
     traffic_->setClock(clock);
 }
 
-void RdsPage::setTextQuestion(TextQuestion question) {
+void RdsPage::setTextQuestion(InputDialog question) {
     question_ = std::move(question);
 }
 

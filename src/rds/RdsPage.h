@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "panel/ValueEntry.h"
 #include "rds/SettingsWriter.h"
 
 #include <QStringList>
@@ -31,11 +32,6 @@ class PictureSwitch;
 class StereoPage;
 class TrafficAnnouncements;
 struct TranslatorInputs;
-
-// A modal input box with a title, a prompt and a proposed answer; returns
-// the answer, empty when the operator cancels.
-using TextQuestion =
-    std::function<QString(const QString& title, const QString& prompt, const QString& proposal)>;
 
 // Tab 1 "R D S": PI, PS, dynamic PS, PTY, the traffic announcement frame,
 // RadioText, M/S, clock time and decoder information, with the timers that
@@ -115,7 +111,7 @@ class RdsPage : public QWidget {
     // computer's clocks until another is set. `clock` outlives the page.
     void setClock(const Clock& clock);
     // The input box of a double-click on the clock display.
-    void setTextQuestion(TextQuestion question);
+    void setTextQuestion(InputDialog question);
     // What the translator needs from the window at each command: the current
     // EON PI, the clock display's text and the local date and time.
     TranslatorInputs translatorInputs() const;
@@ -177,7 +173,7 @@ class RdsPage : public QWidget {
     PageContext& context_;
     SettingsWriter settings_;
     const Clock* clock_;
-    TextQuestion question_;
+    InputDialog question_;
     bool clockOn_ = false;
 
     QLabel* PI_Label_ = nullptr;

@@ -1,6 +1,6 @@
 #include "rds/SettingsWriter.h"
 
-#include "link/OperatorMessages.h"
+#include "panel/SettingNotSaved.h"
 #include "settings/IniFile.h"
 
 namespace zor {
@@ -18,10 +18,7 @@ bool SettingsWriter::write(const char* fileName, const QString& section, const Q
     if (failing_.contains(path))
         return false;
     failing_.insert(path);
-    messages_.warn(QStringLiteral("Fehler!"),
-                   QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert "
-                                  "werden.\nThe setting %1 could not be saved in \"%2\".")
-                       .arg(key, path));
+    tellSettingNotSaved(messages_, key, path);
     return false;
 }
 

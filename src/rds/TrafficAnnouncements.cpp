@@ -9,7 +9,7 @@
 #include "rds/DynamicPs.h"
 #include "rds/RdsPage.h"
 #include "rds/RdsTexts.h"
-#include "rds/Sending.h"
+#include "panel/Sending.h"
 #include "rds/SettingsWriter.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"

@@ -1,16 +1,16 @@
 #include "tmc/TmcPage.h"
 
-#include "link/LinkState.h"
 #include "link/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
+#include "panel/Sending.h"
+#include "panel/SettingNotSaved.h"
 #include "settings/IniFile.h"
 #include "tmc/TmcCatalogue.h"
 #include "tmc/TmcListField.h"
 #include "tmc/TmcSend.h"
 #include "tmc/TmcStartUp.h"
-#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -337,9 +337,8 @@ void TmcPage::TMCGruppe8Maker() {
 void TmcPage::TMC_Senden_Taste_Click() {
     const QString dataSet = context_.data.file(QLatin1String(kDataSetFile));
     bool stored = true;
-    for (TmcSendStep& step : tmcSendSteps(TMC_Gr8_Label_->text())) {
-        context_.instrument.translator().Parameter_Senden(step.key, step.value,
-                                                          context_.link.generatorDescriptor);
+    for (const TmcSendStep& step : tmcSendSteps(TMC_Gr8_Label_->text())) {
+        sendParameter(context_, step.key, step.value);
         stored = Ini_Schreiben(QLatin1String(kTmcStoreSection), QLatin1String(kTmcStoreKey),
                                step.value, dataSet) &&
                  stored;
@@ -349,10 +348,7 @@ void TmcPage::TMC_Senden_Taste_Click() {
 }
 
 void TmcPage::reportStoreFailure(const QString& file) {
-    context_.messages.warn(QStringLiteral("Fehler!"),
-                           QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert "
-                                          "werden.\nThe setting %1 could not be saved in \"%2\".")
-                               .arg(QLatin1String(kTmcStoreKey), file));
+    tellSettingNotSaved(context_.messages, QLatin1String(kTmcStoreKey), file);
 }
 
 } // namespace zor

@@ -10,6 +10,7 @@
 #include "panel/GeneratorPage.h"
 #include "panel/PageKit.h"
 #include "panel/Pictures.h"
+#include "panel/SettingNotSaved.h"
 #include "panel/StereoPage.h"
 #include "panel/StereoTexts.h"
 #include "rds/AfListPage.h"
@@ -321,10 +322,7 @@ bool HMenue::storeGeneral(const QString& section, const QString& key, const QStr
     const QString file = context_.data.file(QLatin1String(kGeneralFile));
     if (Ini_Schreiben(section, key, value, file))
         return true;
-    context_.messages.warn(QStringLiteral("Fehler!"),
-                           QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert "
-                                          "werden.\nThe setting %1 could not be saved in \"%2\".")
-                               .arg(key, file));
+    tellSettingNotSaved(context_.messages, key, file);
     return false;
 }
 

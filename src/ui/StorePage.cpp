@@ -1,8 +1,7 @@
 #include "ui/StorePage.h"
 
-#include "link/LinkState.h"
 #include "panel/PageKit.h"
-#include "translate/InstrumentLink.h"
+#include "panel/Sending.h"
 
 #include <QPushButton>
 
@@ -27,9 +26,7 @@ QPushButton* StorePage::Store_Taste(int index) const {
 
 // The coder keeps the data sets itself; no file of the program changes.
 void StorePage::Store_Taste_Click(int index) {
-    QString dataSet = QString::number(index + 1);
-    context_.instrument.translator().Parameter_Senden(QStringLiteral("STORE"), dataSet,
-                                                      context_.link.generatorDescriptor);
+    sendParameter(context_, QStringLiteral("STORE"), QString::number(index + 1));
 }
 
 } // namespace zor

@@ -1,7 +1,7 @@
 #include "RdsSimFixture.h"
 
 #include "link/CommandChannel.h"
-#include "rds/Sending.h"
+#include "panel/Sending.h"
 #include "settings/AnsiText.h"
 #include "settings/IniFile.h"
 #include "translate/InstrumentLink.h"

@@ -1,4 +1,4 @@
-#include "rds/Sending.h"
+#include "panel/Sending.h"
 
 #include "link/LinkState.h"
 #include "panel/PageContext.h"

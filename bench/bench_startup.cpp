@@ -4,17 +4,21 @@
 // runs in a fresh process of this program on the offscreen platform; the
 // rounds interleave the three kinds so the machine's load falls on all alike.
 // Both the time on the clock and the processor time of the start are taken:
-// on a busy machine the second shows the work itself.
+// on a busy machine the second shows the work itself. Each start also
+// reports its peak resident memory at the moment its window shows.
 //
 // Then, with the window shown: opening and scrolling the location list and
-// typing into it; and the ways of filling a list of 65,535 entries.
+// typing into it; and (unless --starts-only) the ways of filling a list of
+// 65,535 entries.
 //
-//   bench_startup [--rounds N] [--data <data folder>]
+//   bench_startup [--rounds N] [--data <data folder>] [--starts-only]
 
+#include "BenchResult.h"
+#include "FolderCopy.h"
+#include "PrintedMessages.h"
 #include "TmcCatalogueFiles.h"
 #include "app/ProgramStart.h"
 #include "link/LinkState.h"
-#include "link/OperatorMessages.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "tmc/TmcCatalogue.h"
@@ -54,25 +58,6 @@ constexpr int kDefaultRounds = 9;
 constexpr qint64 kShowLimitMs = 20000;
 constexpr int kChildLimitMs = 120000;
 constexpr int kTabCount = 9;
-
-// Start-up messages go to standard error: a bench has nobody to click them.
-class PrintedMessages : public zor::OperatorMessages {
-public:
-    void warn(const QString& title, const QString& text) override { print(title, text); }
-    void critical(const QString& title, const QString& text) override { print(title, text); }
-    bool askCritical(const QString& title, const QString& text) override {
-        print(title, text);
-        return true;
-    }
-    void quitProgram() override {}
-    void processPendingEvents() override { QCoreApplication::processEvents(); }
-
-private:
-    static void print(const QString& title, const QString& text) {
-        err << "message [" << title << "]: " << text << '\n';
-        err.flush();
-    }
-};
 
 // Time on the clock and processor time of this process since start().
 class Stopwatch {
@@ -129,9 +114,23 @@ void report(const char* name, qint64 micros) {
     out << name << '=' << micros << '\n';
 }
 
+// The most resident memory this process has held so far, in kB; 0 where
+// the system does not tell.
+qint64 peakResidentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
 void reportStart(const Stopwatch& watch) {
     report("start", watch.wallMicros());
     report("start-cpu", watch.processorMicros());
+    report("peak-rss", peakResidentKb());
 }
 
 int startBareWindow() {
@@ -177,7 +176,7 @@ void typeLocation(zor::TmcPage& page) {
 void timePrepare(const zor::DataFolder& folder) {
     zor::Captions captions;
     zor::LinkState link;
-    PrintedMessages messages;
+    zor::PrintedMessages messages;
     zor::InstrumentLink instrument(folder, link, captions, messages);
     zor::HMenue window(folder, captions, link, messages, instrument);
     const Stopwatch watch;
@@ -190,7 +189,7 @@ void timePrepare(const zor::DataFolder& folder) {
 int startProgramWindow(const QString& folderPath) {
     Stopwatch watch;
     const zor::DataFolder folder(folderPath);
-    PrintedMessages messages;
+    zor::PrintedMessages messages;
     zor::ProgramStart start(folder, messages);
     start.run();
     if (!showAndWait(start.window(), watch))
@@ -294,17 +293,6 @@ int runStart(const QStringList& arguments) {
     return 2;
 }
 
-bool copyFolder(const QString& from, const QString& to) {
-    const QDir source(from);
-    if (!source.exists())
-        return false;
-    for (const QString& name : source.entryList(QDir::Files)) {
-        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name)))
-            return false;
-    }
-    return true;
-}
-
 using Samples = QMap<QString, std::vector<qint64>>;
 
 // Runs one start in a fresh process and adds what it reports to `samples`.
@@ -324,46 +312,96 @@ bool runOnce(const QStringList& startArguments, Samples* samples) {
     return true;
 }
 
-double medianMs(std::vector<qint64> micros) {
-    if (micros.empty())
+// The middle sample of a start's figure, divided by `scale`.
+double middle(std::vector<qint64> samples, double scale) {
+    if (samples.empty())
         return 0.0;
-    std::sort(micros.begin(), micros.end());
-    return micros[micros.size() / 2] / 1000.0;
+    std::sort(samples.begin(), samples.end());
+    return static_cast<double>(samples[samples.size() / 2]) / scale;
+}
+
+double medianMs(const std::vector<qint64>& micros) {
+    return middle(micros, 1000.0);
+}
+
+QString amount(double value, const char* unit) {
+    return QString::number(value, 'f', 1) + u' ' + QLatin1String(unit);
 }
 
 QString ms(double value) {
-    return QString::number(value, 'f', 1) + QStringLiteral(" ms");
+    return amount(value, "ms");
 }
 
-void printStarts(const char* measure, const QString& key, Samples& bare, Samples& bundled,
-                 Samples& full) {
-    const double bareMs = medianMs(bare[key]);
-    const double bundledMs = medianMs(bundled[key]);
-    const double fullMs = medianMs(full[key]);
-    out << measure << ":\n"
-        << "  bare window, nine tabs:         " << ms(bareMs) << '\n'
-        << "  program, bundled catalogues:    " << ms(bundledMs) << '\n'
-        << "  program, full-size catalogues:  " << ms(fullMs) << '\n'
-        << "  ratio bundled / bare:    " << QString::number(bundledMs / bareMs, 'f', 2) << '\n'
-        << "  ratio full-size / bare:  " << QString::number(fullMs / bareMs, 'f', 2) << '\n'
-        << "  full-size catalogues add " << QString::number((fullMs / bundledMs - 1) * 100, 'f', 1)
-        << " % to the start-up with the bundled ones\n";
+// One figure of the three kinds of start, median of each.
+struct StartFigure {
+    const char* measure; // what is printed above the figures
+    const char* key;     // the name the starts report it under
+    double scale;        // from the reported unit to `unit`
+    const char* unit;
+};
+
+constexpr StartFigure kClock{"start-up to a shown window, time on the clock", "start", 1000.0,
+                             "ms"};
+constexpr StartFigure kProcessor{"start-up to a shown window, processor time", "start-cpu", 1000.0,
+                                 "ms"};
+constexpr StartFigure kPeakMemory{"peak resident memory when the window shows", "peak-rss", 1024.0,
+                                  "MiB"};
+
+struct StartSamples {
+    Samples bare, bundled, full;
+
+    double bareOf(const StartFigure& f) { return middle(bare[f.key], f.scale); }
+    double bundledOf(const StartFigure& f) { return middle(bundled[f.key], f.scale); }
+    double fullOf(const StartFigure& f) { return middle(full[f.key], f.scale); }
+};
+
+void printStarts(const StartFigure& figure, StartSamples& samples) {
+    const double bare = samples.bareOf(figure);
+    const double bundled = samples.bundledOf(figure);
+    const double full = samples.fullOf(figure);
+    out << figure.measure << ":\n"
+        << "  bare window, nine tabs:         " << amount(bare, figure.unit) << '\n'
+        << "  program, bundled catalogues:    " << amount(bundled, figure.unit) << '\n'
+        << "  program, full-size catalogues:  " << amount(full, figure.unit) << '\n'
+        << "  ratio bundled / bare:    " << QString::number(bundled / bare, 'f', 2) << '\n'
+        << "  ratio full-size / bare:  " << QString::number(full / bare, 'f', 2) << '\n'
+        << "  full-size catalogues add " << QString::number((full / bundled - 1) * 100, 'f', 1)
+        << " % to the figure with the bundled catalogues\n";
+}
+
+// The figures bench_report gathers: the program against the bare window.
+void printResults(StartSamples& samples) {
+    const auto result = [&samples](const QString& label, const StartFigure& figure, bool fullSize) {
+        out << zor::resultLine({label,
+                                fullSize ? samples.fullOf(figure) : samples.bundledOf(figure),
+                                samples.bareOf(figure), QLatin1String(figure.unit)})
+            << '\n';
+    };
+    result(QStringLiteral("start-up to a shown window, clock"), kClock, false);
+    result(QStringLiteral("start-up to a shown window, processor"), kProcessor, false);
+    result(QStringLiteral("start-up, full-size catalogues, clock"), kClock, true);
+    result(QStringLiteral("peak memory at a shown window"), kPeakMemory, false);
+    result(QStringLiteral("peak memory, full-size catalogues"), kPeakMemory, true);
 }
 
 int runRounds(const QStringList& arguments) {
     int rounds = kDefaultRounds;
     QString bundledFolder =
         zor::DataFolder::besideProgram(QCoreApplication::applicationDirPath()).path();
-    for (int i = 1; i + 1 < arguments.size(); i += 2) {
-        if (arguments.at(i) == QLatin1String("--rounds"))
-            rounds = std::max(1, arguments.at(i + 1).toInt());
-        else if (arguments.at(i) == QLatin1String("--data"))
-            bundledFolder = arguments.at(i + 1);
+    bool startsOnly = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--starts-only"))
+            startsOnly = true;
+        else if (argument == QLatin1String("--rounds") && i + 1 < arguments.size())
+            rounds = std::max(1, arguments.at(++i).toInt());
+        else if (argument == QLatin1String("--data") && i + 1 < arguments.size())
+            bundledFolder = arguments.at(++i);
     }
     QTemporaryDir withBundled;
     QTemporaryDir withFullSize;
-    if (!copyFolder(bundledFolder, withBundled.path()) ||
-        !copyFolder(bundledFolder, withFullSize.path()) ||
+    if (!zor::copyFolderFiles(bundledFolder, withBundled.path()) ||
+        !zor::copyFolderFiles(bundledFolder, withFullSize.path()) ||
         !zor::writeFullTmcCatalogues(withFullSize.path())) {
         err << "cannot prepare the data folders from " << bundledFolder << '\n';
         return 1;
@@ -372,23 +410,26 @@ int runRounds(const QStringList& arguments) {
     const QStringList bareStart{QStringLiteral("bare")};
     const QStringList bundledStart{QStringLiteral("window"), withBundled.path()};
     const QStringList fullStart{QStringLiteral("window"), withFullSize.path()};
-    // The first starts load libraries and fonts into the file cache.
+    // The first starts load libraries and fonts into the file cache, and
+    // leave each folder's settings files as the panel restore writes them.
     runOnce(bareStart, nullptr);
     runOnce(bundledStart, nullptr);
-    Samples bare, bundled, full;
+    runOnce(fullStart, nullptr);
+    StartSamples samples;
     for (int round = 0; round < rounds; ++round) {
-        if (!runOnce(bareStart, &bare) || !runOnce(bundledStart, &bundled) ||
-            !runOnce(fullStart, &full)) {
+        if (!runOnce(bareStart, &samples.bare) || !runOnce(bundledStart, &samples.bundled) ||
+            !runOnce(fullStart, &samples.full)) {
             err << "a start failed in round " << round + 1 << '\n';
             return 1;
         }
     }
 
     out << "median of " << rounds << " starts of each kind\n";
-    printStarts("start-up to a shown window, time on the clock", QStringLiteral("start"), bare,
-                bundled, full);
-    printStarts("start-up to a shown window, processor time", QStringLiteral("start-cpu"), bare,
-                bundled, full);
+    printStarts(kClock, samples);
+    printStarts(kProcessor, samples);
+    printStarts(kPeakMemory, samples);
+    Samples& bundled = samples.bundled;
+    Samples& full = samples.full;
     out << "the TMC page's prepare() alone: bundled " << ms(medianMs(bundled["prepare"]))
         << ", full-size " << ms(medianMs(full["prepare"])) << " (processor "
         << ms(medianMs(bundled["prepare-cpu"])) << ", " << ms(medianMs(full["prepare-cpu"]))
@@ -397,7 +438,10 @@ int runRounds(const QStringList& arguments) {
         << ", full-size " << ms(medianMs(full["browse"])) << '\n'
         << "type eight keys into the location field: bundled " << ms(medianMs(bundled["type"]))
         << ", full-size " << ms(medianMs(full["type"])) << '\n';
+    printResults(samples);
     out.flush();
+    if (startsOnly)
+        return 0;
 
     QProcess fill;
     fill.setProcessChannelMode(QProcess::ForwardedChannels);

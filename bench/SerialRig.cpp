@@ -1,6 +1,5 @@
 #include "SerialRig.h"
 
-#include "FolderCopy.h"
 #include "app/ProgramStart.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
@@ -11,7 +10,7 @@ namespace zor {
 
 SerialRig::SerialRig(const QList<StoredRdsValue>& dataSet) {
     const QString bundled = QCoreApplication::applicationDirPath() + QStringLiteral("/Daten");
-    if (!scratch_.isValid() || !copyFolderFiles(bundled, scratch_.path())) {
+    if (!scratch_.isValid() || !copyMissingFiles(bundled, scratch_.path()).problems.isEmpty()) {
         problem_ = QStringLiteral("cannot copy the data folder ") + bundled;
         return;
     }

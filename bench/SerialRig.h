@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintedMessages.h"
+#include "app/ConsoleMessages.h"
 #include "SimulatedInstrument.h"
 
 #include <QList>
@@ -41,7 +41,7 @@ private:
     bool storeDataSet(const QList<StoredRdsValue>& values) const;
 
     QTemporaryDir scratch_;
-    PrintedMessages messages_;
+    ConsoleMessages messages_;
     std::unique_ptr<SimulatedInstrument> instrument_;
     std::unique_ptr<ProgramStart> program_;
     QString problem_;

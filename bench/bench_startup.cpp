@@ -14,9 +14,8 @@
 //   bench_startup [--rounds N] [--data <data folder>] [--starts-only]
 
 #include "BenchResult.h"
-#include "FolderCopy.h"
-#include "PrintedMessages.h"
 #include "TmcCatalogueFiles.h"
+#include "app/ConsoleMessages.h"
 #include "app/ProgramStart.h"
 #include "link/LinkState.h"
 #include "settings/Captions.h"
@@ -176,7 +175,7 @@ void typeLocation(zor::TmcPage& page) {
 void timePrepare(const zor::DataFolder& folder) {
     zor::Captions captions;
     zor::LinkState link;
-    zor::PrintedMessages messages;
+    zor::ConsoleMessages messages;
     zor::InstrumentLink instrument(folder, link, captions, messages);
     zor::HMenue window(folder, captions, link, messages, instrument);
     const Stopwatch watch;
@@ -189,7 +188,7 @@ void timePrepare(const zor::DataFolder& folder) {
 int startProgramWindow(const QString& folderPath) {
     Stopwatch watch;
     const zor::DataFolder folder(folderPath);
-    zor::PrintedMessages messages;
+    zor::ConsoleMessages messages;
     zor::ProgramStart start(folder, messages);
     start.run();
     if (!showAndWait(start.window(), watch))
@@ -400,8 +399,8 @@ int runRounds(const QStringList& arguments) {
     }
     QTemporaryDir withBundled;
     QTemporaryDir withFullSize;
-    if (!zor::copyFolderFiles(bundledFolder, withBundled.path()) ||
-        !zor::copyFolderFiles(bundledFolder, withFullSize.path()) ||
+    if (!zor::copyMissingFiles(bundledFolder, withBundled.path()).problems.isEmpty() ||
+        !zor::copyMissingFiles(bundledFolder, withFullSize.path()).problems.isEmpty() ||
         !zor::writeFullTmcCatalogues(withFullSize.path())) {
         err << "cannot prepare the data folders from " << bundledFolder << '\n';
         return 1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the simulated
-# instrument need, and only those that are missing. Asks no questions.
+# Installs the Debian 12 packages the build, the tests, the simulated
+# instrument and the package check need, and only those that are missing.
+# Asks no questions.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  dpkg-dev desktop-file-utils
 )
 
 missing=()

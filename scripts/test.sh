@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice: once
 # in the normal build, once built with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer (this run also drives the fuzz targets).
+# UndefinedBehaviorSanitizer (this run also drives the fuzz targets). The
+# normal build's Debian package is built, checked and unpacked as well.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +13,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR_BUILD_BENCH=OFF
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+scripts/check-package.sh build/test --no-install
 
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR_BUILD_BENCH=OFF \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DZOR_SANITIZE=ON

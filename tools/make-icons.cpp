@@ -6,10 +6,15 @@
 //   Uhr.png                  the clock beside the clock-time switch
 //
 //   zor-make-icons <data folder>
+//
+// and the desktop's application icon, the window icon at any size:
+//
+//   zor-make-icons --app-icon <size> <file.png>
 
 #include "panel/Pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -74,10 +79,12 @@ void drawWaves(QPainter& painter, const QRectF& area, const QColor& colour, qrea
 }
 
 // A transmitter mast sending waves over a dark panel: the generator at work.
-QImage windowIcon() {
-    QImage image = blank(48, 48);
+// Drawn on a 48-pixel grid and scaled, so every size stays sharp.
+QImage windowIcon(int size = 48) {
+    QImage image = blank(size, size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 48.0, size / 48.0);
     QLinearGradient panel(0, 0, 0, 48);
     panel.setColorAt(0, QColor(40, 70, 120));
     panel.setColorAt(1, QColor(15, 30, 60));
@@ -171,8 +178,20 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
-        QTextStream(stderr) << "usage: zor-make-icons <data folder>\n";
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--app-icon")) {
+        bool ok = false;
+        const int size = arguments.at(2).toInt(&ok);
+        if (!ok || size < 16 || size > 1024) {
+            QTextStream(stderr) << "the icon size is 16 to 1024 pixels, not " << arguments.at(2) << '\n';
+            return 2;
+        }
+        const QFileInfo file(arguments.at(3));
+        return write(windowIcon(size), file.dir(), qPrintable(file.fileName())) ? 0 : 1;
+    }
+    if (arguments.size() != 2) {
+        QTextStream(stderr) << "usage: zor-make-icons <data folder>\n"
+                               "       zor-make-icons --app-icon <size> <file.png>\n";
         return 2;
     }
     const QDir folder(app.arguments().at(1));

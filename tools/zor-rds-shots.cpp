@@ -1,18 +1,18 @@
 // Takes pictures of the main window: each of its nine tab pages in German and
 // in English, the About box and the serial settings dialog, as PNG files in
-// the folder named on the command line. Runs without a screen. Controls whose caption does not fit
-// are listed on standard error.
+// the folder named on the command line. Runs without a screen. Controls
+// whose caption does not fit are listed on standard error.
 //
 //   zor-rds-shots <picture folder> [data folder]
 
+#include "app/ConsoleMessages.h"
 #include "link/LinkState.h"
-#include "link/OperatorMessages.h"
 #include "panel/ControlText.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
-#include "ui/AboutBox.h"
 #include "translate/InstrumentLink.h"
+#include "ui/AboutBox.h"
 #include "ui/HMenue.h"
 #include "ui/MessageBoxes.h"
 #include "ui/RS232Set.h"
@@ -36,36 +36,6 @@
 namespace {
 
 QTextStream err(stderr);
-
-// Messages go to standard error instead of boxes nobody could close.
-class PrintedMessages : public zor::OperatorMessages {
-  public:
-    void warn(const QString& title, const QString& text) override { print(title, text); }
-    void critical(const QString& title, const QString& text) override { print(title, text); }
-    bool askCritical(const QString& title, const QString& text) override {
-        print(title, text);
-        return true;
-    }
-    void quitProgram() override {}
-    void processPendingEvents() override { QCoreApplication::processEvents(); }
-
-  private:
-    static void print(const QString& title, const QString& text) {
-        err << "message [" << title << "]: " << text << '\n';
-        err.flush();
-    }
-};
-
-bool copyFolder(const QString& from, const QString& to) {
-    const QDir source(from);
-    if (!source.exists())
-        return false;
-    for (const QString& name : source.entryList(QDir::Files)) {
-        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name)))
-            return false;
-    }
-    return true;
-}
 
 int textWidth(const QWidget* widget, const QString& text) {
     return widget->fontMetrics().horizontalAdvance(zor::withoutMnemonics(text));
@@ -141,7 +111,7 @@ int main(int argc, char* argv[]) {
     // The window writes its settings as the operator changes them; the
     // pictures are taken on a copy so the data folder stays as it was.
     QTemporaryDir scratch;
-    if (!scratch.isValid() || !copyFolder(data, scratch.path())) {
+    if (!scratch.isValid() || !zor::copyMissingFiles(data, scratch.path()).problems.isEmpty()) {
         err << "cannot copy the data folder " << data << '\n';
         return 1;
     }
@@ -151,7 +121,7 @@ int main(int argc, char* argv[]) {
     zor::Captions captions;
     zor::LinkState link;
     link.interfaceName = QStringLiteral("IEC");
-    PrintedMessages messages;
+    zor::ConsoleMessages messages;
     zor::InstrumentLink instrument(folder, link, captions, messages);
     zor::HMenue window(folder, captions, link, messages, instrument);
     window.setBusAddress(28);

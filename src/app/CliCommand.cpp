@@ -56,14 +56,9 @@ public:
     {
         if (state_.serial())
             link_.channel().loadSerialSettings();
+        // A port that cannot be opened has told why on standard error.
         if (!link_.channel().openInterface())
             return false;
-        if (state_.serial() && !link_.serialPort().isOpen()) {
-            if (!messages_.reported())
-                printErr(QStringLiteral("serial port %1 cannot be opened")
-                             .arg(link_.serialPort().deviceName()));
-            return false;
-        }
         state_.demoFlag = QStringLiteral("nodemo");
         return true;
     }
@@ -163,7 +158,12 @@ int ini(const DataFolder& folder, const QStringList& args)
         return kDone;
     }
     if (!Ini_Schreiben(args[2], args[3], args[4], path)) {
-        printErr(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path)));
+        const QString problem =
+            iniFileState(path) == SettingsFileState::Unparseable
+                ? QStringLiteral("%1 is not a settings file (binary data or an overlong line); "
+                                 "it was left as it is")
+                : QStringLiteral("cannot write %1");
+        printErr(problem.arg(QDir::toNativeSeparators(path)));
         return kFailed;
     }
     return kDone;
@@ -190,8 +190,18 @@ QString cliUsage()
         "  ini set FILE SECTION KEY VALUE    write a value of a settings file\n"
         "\n"
         "Options:\n"
-        "  --data-dir DIR   the data folder (default: \"Daten\" beside the program)\n"
+        "  --data-dir DIR   the data folder to use\n"
         "  -h, --help       show this text\n"
+        "\n"
+        "Data folder: the one --data-dir names; else \"Daten\" beside the program\n"
+        "file when that folder exists; else the per-user folder\n"
+        "$XDG_DATA_HOME/zor-rds/Daten (~/.local/share/zor-rds/Daten when\n"
+        "XDG_DATA_HOME is not set; %LOCALAPPDATA%\\zor-rds\\Daten on Windows). The\n"
+        "per-user folder is created when missing, and at every run each file of\n"
+        "the installed defaults that it lacks is copied into it; files already\n"
+        "there are never overwritten. The defaults of a program in PREFIX/bin\n"
+        "are in PREFIX/share/zor-rds/Daten (/usr/share/zor-rds/Daten from the\n"
+        "package).\n"
         "\n"
         "Exit status: 0 done, 1 the instrument, the interface or a file failed,\n"
         "2 the command line was wrong. Messages go to standard error.\n");
@@ -217,11 +227,15 @@ int runCli(const QStringList& arguments, const QString& programFolder)
     if (args.isEmpty())
         return usageError(QStringLiteral("no command given"));
 
-    const DataFolder folder = dataDir.isEmpty() ? DataFolder::besideProgram(programFolder)
-                                                : DataFolder(dataDir);
+    const PreparedDataFolder data = prepareDataFolder(dataDir, programFolder, userDataHome(),
+                                                      installedDefaults(programFolder));
+    if (!data.problem.isEmpty())
+        printErr(data.problem);
+    const DataFolder& folder = data.folder;
     if (!QFileInfo(folder.path()).isDir()) {
-        printErr(QStringLiteral("the data folder %1 does not exist")
-                     .arg(QDir::toNativeSeparators(folder.path())));
+        if (data.problem.isEmpty())
+            printErr(QStringLiteral("the data folder %1 does not exist")
+                         .arg(QDir::toNativeSeparators(folder.path())));
         return kFailed;
     }
 

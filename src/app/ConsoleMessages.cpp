@@ -1,5 +1,6 @@
 #include "app/ConsoleMessages.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,6 +29,11 @@ void ConsoleMessages::quitProgram()
 {
     std::fflush(stderr);
     std::exit(EXIT_FAILURE);
+}
+
+void ConsoleMessages::processPendingEvents()
+{
+    QCoreApplication::processEvents();
 }
 
 } // namespace zor

@@ -18,8 +18,12 @@ class OperatorMessages;
 // window for one data folder and brings them up step by step, so that the
 // window shows the stored settings, nothing reaches the instrument before
 // the initialisation, and an automatic initialisation finds everything in
-// place. Missing or broken files never stop it; what they leave out is
-// reported by the parts that read them.
+// place. Missing or broken files never stop it: a data folder that is
+// missing or read-only, and a settings file that cannot be read or is no
+// settings file, are told to the operator once, before anything reads them,
+// and nothing of the start-up that follows from them (a setting the restore
+// cannot store there) is told again; what other files leave out is reported
+// by the parts that read them.
 class ProgramStart {
 public:
     // Builds the link and the window over `data`; `messages` reaches the
@@ -43,6 +47,10 @@ public:
 
 private:
     QString general(const char* section, const char* key) const;
+    void reportBrokenDataFolder();
+    void reportBrokenSettingsFile(const char* name);
+
+    class ToldProblems;
     void wireWindow();
     void chooseStoredInterface();
     void applyBusAddresses();
@@ -52,7 +60,7 @@ private:
     void finishTabControl();
 
     DataFolder data_;
-    OperatorMessages& messages_;
+    std::unique_ptr<ToldProblems> messages_;
     Captions captions_;
     LinkState link_;
     std::unique_ptr<InstrumentLink> instrument_;

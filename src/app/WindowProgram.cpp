@@ -6,6 +6,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace zor {
 
@@ -45,8 +46,18 @@ QString windowUsage() {
         "RDS_Allg.INI).\n"
         "\n"
         "Options:\n"
-        "  --data-dir DIR   the data folder (default: \"Daten\" beside the program)\n"
+        "  --data-dir DIR   the data folder to use\n"
         "  -h, --help       show this text\n"
+        "\n"
+        "Data folder: the one --data-dir names; else \"Daten\" beside the program\n"
+        "file when that folder exists; else the per-user folder\n"
+        "$XDG_DATA_HOME/zor-rds/Daten (~/.local/share/zor-rds/Daten when\n"
+        "XDG_DATA_HOME is not set; %LOCALAPPDATA%\\zor-rds\\Daten on Windows). The\n"
+        "per-user folder is created when missing, and at every start each file of\n"
+        "the installed defaults that it lacks is copied into it; files already\n"
+        "there are never overwritten. The defaults of a program in PREFIX/bin\n"
+        "are in PREFIX/share/zor-rds/Daten (/usr/share/zor-rds/Daten from the\n"
+        "package).\n"
         "\n"
         "Files of the data folder: RDS_Allg.INI (general and stereo settings),\n"
         "Datenset1.INI (RDS content), Rs232.ini (serial line; key PortN names\n"
@@ -56,11 +67,16 @@ QString windowUsage() {
 }
 
 int runWindowProgram(const WindowArguments& arguments, const QString& programFolder) {
-    const DataFolder folder = arguments.dataDir.isEmpty() ? DataFolder::besideProgram(programFolder)
-                                                          : DataFolder(arguments.dataDir);
+    const PreparedDataFolder data = prepareDataFolder(
+        arguments.dataDir, programFolder, userDataHome(), installedDefaults(programFolder));
     MessageBoxes messages;
-    ProgramStart start(folder, messages);
+    ProgramStart start(data.folder, messages);
     messages.setWindow(&start.window());
+    // Said first, because the start-up's own complaints about missing files
+    // follow from it. A folder that does not exist at all the start-up
+    // reports itself, once.
+    if (!data.problem.isEmpty() && QFileInfo(data.folder.path()).isDir())
+        messages.warn(QStringLiteral("zor-rds"), data.problem);
     start.run();
     start.window().show();
     return QApplication::exec();

@@ -8,8 +8,8 @@ namespace zor {
 // The command line of the window program zor-rds.
 struct WindowArguments {
     bool help = false;
-    // The data folder given with --data-dir; empty for "Daten" beside the
-    // program.
+    // The data folder given with --data-dir; empty for the usual choice:
+    // "Daten" beside the program, else the per-user folder.
     QString dataDir;
     // Why the command line cannot be used; empty when it can.
     QString error;

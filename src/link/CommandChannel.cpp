@@ -122,9 +122,10 @@ bool CommandChannel::openInterface() {
     if (state_.serial()) {
         serialSettings_.readAddress();
         serialSettings_.apply(serial_);
-        openSerial();
+        if (!openSerial())
+            return false;
         sendSerial(kWakeUp);
-        return true;
+        return serial_.isOpen();
     }
     state_.generatorDescriptor =
         bus_.ibdev(gpib::kBoard, state_.generatorAddress, gpib::kNoSecondaryAddress,
@@ -175,38 +176,47 @@ QByteArray CommandChannel::readSerial() {
     return bytes;
 }
 
-void CommandChannel::openSerial() {
+bool CommandChannel::openSerial() {
     if (serial_.isOpen())
-        return;
+        return true;
     if (serial_.open()) {
-        serialFailureReported_ = false;
-        return;
+        stallReported_ = false;
+        return true;
     }
-    serialFailureReported_ = true;
     messages_.warn(kSerialTitle,
                    QStringLiteral("Die serielle Schnittstelle %1 (ComPort %2) lässt sich nicht "
-                                  "öffnen:\n%3\n\nEs wird nichts gesendet, bis sie sich bei einer "
-                                  "neuen Initialisierung öffnen lässt.")
+                                  "öffnen:\n%3\n\nEs wird nichts gesendet. Eine neue "
+                                  "Initialisierung versucht es wieder.")
                        .arg(serial_.deviceName())
                        .arg(serial_.portNumber())
                        .arg(serial_.errorText()));
+    return false;
 }
 
-// Told once per opening: a line that is gone stays closed, and every later
-// command would only repeat the same news.
+// A line that went away is closed, so every later command and query stops at
+// the closed port and this is told once per loss. A stalled write leaves the
+// port open; it is told once per opening, as every later command would only
+// repeat the same news.
 void CommandChannel::reportSerialFailure() {
-    if (serialFailureReported_)
+    if (serial_.isOpen()) {
+        if (stallReported_)
+            return;
+        stallReported_ = true;
+        messages_.warn(kSerialTitle,
+                       QStringLiteral("Über die serielle Schnittstelle %1 lassen sich keine "
+                                      "Daten senden:\n%2")
+                           .arg(serial_.deviceName(), serial_.errorText()));
         return;
-    serialFailureReported_ = true;
-    const QString text =
-        serial_.isOpen()
-            ? QStringLiteral("Über die serielle Schnittstelle %1 lassen sich keine Daten "
-                             "senden:\n%2")
-            : QStringLiteral("Die Verbindung über die serielle Schnittstelle %1 ist "
-                             "unterbrochen:\n%2\n\nDie Schnittstelle wurde geschlossen; es wird "
-                             "nichts mehr gesendet, bis sie nach \"Local\" bei einer neuen "
-                             "Initialisierung wieder geöffnet wird.");
-    messages_.warn(kSerialTitle, text.arg(serial_.deviceName(), serial_.errorText()));
+    }
+    if (lineLost_)
+        lineLost_();
+    messages_.warn(kSerialTitle,
+                   QStringLiteral("Die Verbindung über die serielle Schnittstelle %1 ist "
+                                  "unterbrochen:\n%2\n\nDie Schnittstelle wurde geschlossen; es "
+                                  "wird nichts mehr gesendet. Sobald das Gerät wieder "
+                                  "angeschlossen ist, verbindet eine neue Initialisierung "
+                                  "wieder.")
+                       .arg(serial_.deviceName(), serial_.errorText()));
 }
 
 QString CommandChannel::noValue(const QString& auswahl) const {

@@ -3,6 +3,8 @@
 #include "SerialSettings.h"
 
 #include <QString>
+#include <functional>
+#include <utility>
 
 namespace zor {
 
@@ -18,8 +20,9 @@ struct LinkState;
 // once after a fixed pause; nothing is received in the background.
 //
 // A serial port that cannot be opened or goes away during the run is closed
-// and reported once ("Kommunikationsparameter"); commands for a closed port
-// are dropped without further messages until the port opens again.
+// and reported once ("Kommunikationsparameter"); commands and queries for a
+// closed port are dropped without further messages (queries give their
+// no-answer texts at once) until an initialisation opens the port again.
 class CommandChannel {
 public:
     CommandChannel(LinkState& state, SerialLine& serial, BusAdapter& bus, CommandLog& log,
@@ -35,7 +38,8 @@ public:
 
     // The opening step of the instrument initialisation: opens and clears the
     // bus device, or opens the serial port and sends one carriage return.
-    // False when the bus clear failed (the operator has seen the report).
+    // False when the bus clear failed or the serial port cannot be opened
+    // (the operator has seen the report; nothing was sent).
     bool openInterface();
     // Returns the instrument to local operation and the program to demo mode.
     void goToLocal();
@@ -47,6 +51,11 @@ public:
     // serial interface's part of switching interfaces).
     void loadSerialSettings();
 
+    // Runs when the serial line went away during the run: after the port
+    // was closed, before the operator is told, so that the window is back in
+    // its not-connected state while the message shows.
+    void setLineLostHandler(std::function<void()> handler) { lineLost_ = std::move(handler); }
+
     LinkState& state() { return state_; }
     SerialLine& serial() { return serial_; }
     BusAdapter& bus() { return bus_; }
@@ -55,7 +64,7 @@ public:
 private:
     bool sendSerial(const QByteArray& bytes);
     QByteArray readSerial();
-    void openSerial();
+    bool openSerial();
     void reportSerialFailure();
     QString noValue(const QString& auswahl) const;
 
@@ -66,7 +75,8 @@ private:
     const Captions& captions_;
     OperatorMessages& messages_;
     SerialSettings serialSettings_;
-    bool serialFailureReported_ = false;
+    bool stallReported_ = false;
+    std::function<void()> lineLost_;
 };
 
 // Busy-waits `ms` milliseconds on a monotonic clock, processing no events.

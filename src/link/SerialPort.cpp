@@ -76,7 +76,12 @@ QString defaultSerialDevice(int number) {
 #endif
 }
 
-SerialPort::SerialPort(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
+// Qt reads whatever arrives whenever the window's event loop runs; a line
+// that never falls silent would otherwise fill memory between two commands.
+// With the buffer full Qt stops reading and the line waits in the driver.
+SerialPort::SerialPort(QString settingsFile) : settingsFile_(std::move(settingsFile)) {
+    port_.setReadBufferSize(kReadLimitBytes);
+}
 
 void SerialPort::setPortNumber(int number) {
     number_ = number;

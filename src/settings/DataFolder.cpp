@@ -1,7 +1,10 @@
 #include "settings/DataFolder.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace zor {
 
@@ -19,6 +22,47 @@ QString joined(const QString& folder, const QString& name)
     if (folder.isEmpty())
         return name;
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A dangling link counts as present too: it is the operator's, not ours.
+bool present(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Installed defaults are usually read-only; the operator's copy must not be.
+void makeOwnerWritable(const QString& path)
+{
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// Copies one file, or says why not. Another start of the program may have
+// placed the same file a moment earlier; that is no failure.
+QString copyOne(const QString& source, const QString& target)
+{
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return QStringLiteral("The folder %1 cannot be created.")
+            .arg(native(QFileInfo(target).absolutePath()));
+    QFile file(source);
+    if (file.copy(target)) {
+        makeOwnerWritable(target);
+        return {};
+    }
+    if (present(target))
+        return {};
+    return QStringLiteral("%1 cannot be copied to %2: %3.")
+        .arg(native(source), native(target), file.errorString());
+}
+
+QString perUserFolder(const QString& userDataHome)
+{
+    return joined(withoutTrailingSeparators(userDataHome), QStringLiteral("zor-rds/Daten"));
 }
 
 } // namespace
@@ -49,6 +93,79 @@ QString fileIgnoringCase(const QString& path)
             return folder.filePath(candidate);
     }
     return path;
+}
+
+DataFolderChoice chooseDataFolder(const QString& dataDirOption, const QString& programFolder,
+                                  const QString& userDataHome)
+{
+    if (!dataDirOption.isEmpty())
+        return {dataDirOption, DataFolderSource::Option};
+    const QString beside = DataFolder::besideProgram(programFolder).path();
+    if (QFileInfo(beside).isDir() || userDataHome.isEmpty())
+        return {beside, DataFolderSource::BesideProgram};
+    return {perUserFolder(userDataHome), DataFolderSource::PerUser};
+}
+
+QString userDataHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString installedDefaults(const QString& programFolder)
+{
+    return QDir::cleanPath(joined(programFolder, QStringLiteral("../share/zor-rds/Daten")));
+}
+
+CopyResult copyMissingFiles(const QString& from, const QString& to)
+{
+    CopyResult result;
+    if (!QDir().mkpath(to)) {
+        result.problems << QStringLiteral("The data folder %1 cannot be created.").arg(native(to));
+        return result;
+    }
+    if (!QFileInfo(from).isDir()) {
+        result.problems << QStringLiteral("The default data files were not found: %1 does not exist.")
+                               .arg(native(from));
+        return result;
+    }
+    const QDir source(from);
+    QDirIterator files(from, QDir::Files | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    QStringList names;
+    while (files.hasNext())
+        names << source.relativeFilePath(files.next());
+    names.sort();
+    for (const QString& name : names) {
+        const QString target = joined(to, name);
+        if (present(target))
+            continue;
+        const QString problem = copyOne(source.filePath(name), target);
+        if (problem.isEmpty())
+            result.copied << name;
+        else
+            result.problems << problem;
+    }
+    return result;
+}
+
+PreparedDataFolder prepareDataFolder(const QString& dataDirOption, const QString& programFolder,
+                                     const QString& userDataHome, const QString& defaultsFolder)
+{
+    const DataFolderChoice choice = chooseDataFolder(dataDirOption, programFolder, userDataHome);
+    PreparedDataFolder prepared{DataFolder(choice.path), choice.source, {}};
+    if (choice.source == DataFolderSource::BesideProgram && !QFileInfo(choice.path).isDir()) {
+        prepared.problem = QStringLiteral("There is no data folder: %1 does not exist and the "
+                                          "system names no per-user data folder.")
+                               .arg(native(choice.path));
+    } else if (choice.source == DataFolderSource::PerUser) {
+        const CopyResult copy = copyMissingFiles(defaultsFolder, choice.path);
+        if (!copy.problems.isEmpty())
+            prepared.problem = QStringLiteral("The data folder %1 could not be filled with the "
+                                              "program's default settings.\n")
+                                   .arg(native(choice.path))
+                             + copy.problems.join(QLatin1Char('\n'));
+    }
+    return prepared;
 }
 
 } // namespace zor

@@ -3,10 +3,11 @@
 #include "settings/DataFolder.h"
 #include "settings/IniText.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -17,15 +18,34 @@ namespace zor {
 
 namespace {
 
-std::optional<QByteArray> readWhole(const QString& path)
+constexpr qsizetype kTemporarySuffixLength = 6;
+
+bool isTemporarySuffix(QStringView suffix)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    if (suffix.size() != kTemporarySuffixLength)
+        return false;
+    for (const QChar c : suffix) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    }
+    return true;
+}
+
+// Leftovers of killed writes of the file at `path`, see kLeftoverAgeSeconds.
+void removeOldLeftovers(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString prefix = file.fileName() + u'.';
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverAgeSeconds);
+    const QFileInfoList entries =
+        file.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (name.startsWith(prefix, Qt::CaseInsensitive) &&
+            isTemporarySuffix(QStringView(name).sliced(prefix.size())) &&
+            entry.lastModified() < before)
+            QFile::remove(entry.filePath());
+    }
 }
 
 // The rename that replaced the file is only certain to survive a power cut
@@ -63,36 +83,40 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
 
 QString Ini_Lesen(const QString& section, const QString& key, const QString& path)
 {
-    const QString file = fileIgnoringCase(path);
-    if (!QFileInfo(file).isFile())
+    const SettingsBytes file = SettingsBytes::read(fileIgnoringCase(path));
+    if (file.state != SettingsFileState::Usable)
         return {};
-    const auto bytes = readWhole(file);
-    return bytes ? IniText::fromBytes(*bytes).value(section, key) : QString();
+    return IniText::fromBytes(file.bytes).value(section, key);
 }
 
 bool Ini_Schreiben(const QString& section, const QString& key, const QString& value,
                    const QString& path)
 {
     const QString file = fileIgnoringCase(path);
-    IniText ini;
-    QByteArray before;
-    if (QFileInfo::exists(file)) {
-        // A file that exists but cannot be read must not be replaced by one
-        // that holds only this key.
-        const auto bytes = readWhole(file);
-        if (!bytes)
-            return false;
-        before = *bytes;
-        ini = IniText::fromBytes(before);
-    }
+    const SettingsBytes before = SettingsBytes::read(file);
+    // A file that cannot be read, or is no settings file, must not be
+    // replaced by one that holds only this key.
+    if (before.state == SettingsFileState::Unreadable ||
+        before.state == SettingsFileState::Unparseable)
+        return false;
+    const bool existed = before.state == SettingsFileState::Usable;
+    IniText ini = existed ? IniText::fromBytes(before.bytes) : IniText();
     if (!ini.setValue(section, key, value))
         return false;
     const QByteArray after = ini.toBytes();
     // Writing back the value a key already holds (as the start-up restore
     // does for every setting) leaves the file alone: no disk wait, no risk.
-    if (!before.isNull() && after == before)
+    if (existed && after == before.bytes)
         return true;
-    return replaceFile(file, after);
+    if (!replaceFile(file, after))
+        return false;
+    removeOldLeftovers(file);
+    return true;
+}
+
+SettingsFileState iniFileState(const QString& path)
+{
+    return SettingsBytes::read(fileIgnoringCase(path)).state;
 }
 
 } // namespace zor

@@ -26,9 +26,22 @@ Misbehaviour (at most one): --silent, --late MS, --garbage, --flood,
 wake-up CR does not count. After a hang-up the process keeps running (the bus
 side too) until it is terminated.
 
+--replug-after MS (with --hangup-after and --link, without --device): MS
+milliseconds after the hang-up the line comes back as a fresh pseudo-terminal
+and the --link path leads to it, as an unplugged USB adapter that is plugged in
+again; the instrument keeps its state and the record goes on. The line is hung
+up only once. stderr then says "zor-sim: serial line back on /dev/pts/M".
+A second zor-sim started with the same --link also takes the path over once the
+first one has hung up.
+
 IEEE-488: with --gpib-socket PATH the bus shim libzor-gpib-sim.so reaches the
 instrument through that socket (environment ZOR_SIM_GPIB_SOCKET=PATH in the
-program); the instrument listens at --gpib-address (default 28).
+program); the instrument listens at --gpib-address (default 28). The shim lies
+beside zor-sim in a build and in the folder zor-rds of the library folder once
+installed (/usr/lib/zor-rds from the package); the program loads it with
+GpibLibrary=PATH under [BUS] in RDS_Allg.INI. Environment
+ZOR_SIM_GPIB_TIMEOUT_MS=N in the program makes every bus time-out N ms instead
+of the device's time-out code.
 
 SIGTERM or SIGINT end the process; the link and the socket file are removed.)";
 
@@ -42,6 +55,20 @@ bool readNumber(const QCommandLineParser& parser, const QString& name, int minim
                     .arg(minimum)
                     .arg(maximum)
                     .arg(parser.value(name));
+        return false;
+    }
+    return true;
+}
+
+// A line can only come back where the program looks for it: at the link,
+// on a pseudo-terminal of our own, after the hang-up that took it away.
+bool readReplug(const QCommandLineParser& parser, SimOptions& options, QString& error) {
+    if (!readNumber(parser, QStringLiteral("replug-after"), 0, 3600000, options.replugAfterMs,
+                    error))
+        return false;
+    if (options.misbehaviour != Misbehaviour::HangupAfter || options.linkPath.isEmpty() ||
+        !options.devicePath.isEmpty()) {
+        error = QStringLiteral("--replug-after needs --hangup-after and --link, and no --device");
         return false;
     }
     return true;
@@ -85,6 +112,10 @@ SimOptionsResult parseSimOptions(const QStringList& arguments) {
                         "arrived.")},
         {QStringLiteral("hangup-after"),
          QStringLiteral("Closes the serial line after N received commands."), QStringLiteral("N")},
+        {QStringLiteral("replug-after"),
+         QStringLiteral("Offers a fresh serial line at the --link path MS milliseconds after "
+                        "the hang-up."),
+         QStringLiteral("MS")},
     });
 
     SimOptionsResult result;
@@ -143,6 +174,8 @@ SimOptionsResult parseSimOptions(const QStringList& arguments) {
         error = QStringLiteral("choose at most one of --silent, --late, --garbage, --flood, "
                                "--hangup-after");
     }
+    if (ok && parser.isSet(QStringLiteral("replug-after")))
+        ok = readReplug(parser, options, error);
     if (!ok) {
         result.outcome = SimOptionsResult::Outcome::Error;
         result.text = error;

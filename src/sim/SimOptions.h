@@ -26,6 +26,13 @@ struct SimOptions {
     Misbehaviour misbehaviour = Misbehaviour::None;
     int lateMs = 0;
     int hangupAfter = 0;
+    // With --replug-after, the hung-up line comes back as a fresh
+    // pseudo-terminal after replugAfterMs milliseconds and the --link path
+    // leads to it, as a USB adapter plugged in again: the instrument keeps its
+    // state, the program has to open the line anew. The line is hung up only
+    // once. -1: the line stays gone. (A second zor-sim with the same --link
+    // brings a line back at the same place too.)
+    int replugAfterMs = -1;
 };
 
 struct SimOptionsResult {

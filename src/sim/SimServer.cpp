@@ -107,6 +107,7 @@ int SimServer::run(int stopFd) {
             }
         }
         deliverDueAnswers();
+        replugIfDue();
     }
 }
 
@@ -132,9 +133,13 @@ void SimServer::handleSerialLine(const QByteArray& line) {
     const QByteArray answerBytes = process(line);
     if (!answerBytes.isEmpty())
         answer(serialTarget, answerBytes);
-    if (options_.misbehaviour == Misbehaviour::HangupAfter &&
-        commandsReceived_ >= options_.hangupAfter)
+    if (options_.misbehaviour == Misbehaviour::HangupAfter && !hungUpAsAsked_ &&
+        commandsReceived_ >= options_.hangupAfter) {
+        hungUpAsAsked_ = true;
         hangUp("as asked by --hangup-after");
+        if (options_.replugAfterMs >= 0)
+            replugDue_ = Clock::now() + std::chrono::milliseconds(options_.replugAfterMs);
+    }
 }
 
 void SimServer::writeSerial() {
@@ -157,6 +162,22 @@ void SimServer::hangUp(const char* reason) {
     report(QStringLiteral("serial line closed after %1 commands: %2")
                .arg(commandsReceived_)
                .arg(QString::fromLatin1(reason)));
+}
+
+// A fresh line at the link, as an adapter plugged in again. Half a line from
+// before the hang-up is no part of the first one after it.
+void SimServer::replugIfDue() {
+    if (!replugDue_ || Clock::now() < *replugDue_)
+        return;
+    replugDue_.reset();
+    QString error;
+    if (!line_.openPseudoTerminal(&error) || !line_.makeLink(options_.linkPath, &error)) {
+        line_.close();
+        report(QStringLiteral("the serial line cannot come back: %1").arg(error));
+        return;
+    }
+    serialLines_ = LineAssembler();
+    report(QStringLiteral("serial line back on %1").arg(line_.path()));
 }
 
 void SimServer::handleFrame(const GpibSocketServer::Received& received) {
@@ -260,10 +281,12 @@ void SimServer::dropPendingAnswers(int target) {
 }
 
 int SimServer::pollTimeoutMs() const {
-    if (late_.empty())
+    std::optional<Clock::time_point> due = replugDue_;
+    if (!late_.empty() && (!due || late_.front().due < *due))
+        due = late_.front().due;
+    if (!due)
         return -1;
-    const auto wait =
-        std::chrono::ceil<std::chrono::milliseconds>(late_.front().due - Clock::now());
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*due - Clock::now());
     return wait.count() < 0 ? 0 : static_cast<int>(wait.count());
 }
 

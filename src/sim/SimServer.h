@@ -13,6 +13,7 @@
 #include <chrono>
 #include <deque>
 #include <map>
+#include <optional>
 
 namespace zor::sim {
 
@@ -44,6 +45,7 @@ class SimServer {
     void handleSerialLine(const QByteArray& line);
     void writeSerial();
     void hangUp(const char* reason);
+    void replugIfDue();
     void handleFrame(const GpibSocketServer::Received& received);
     void handleBusMessage(int connection, const std::string& payload);
     QByteArray process(const QByteArray& line);
@@ -65,6 +67,8 @@ class SimServer {
     QByteArray serialOut_;
     bool flooding_ = false;
     int commandsReceived_ = 0;
+    bool hungUpAsAsked_ = false;
+    std::optional<Clock::time_point> replugDue_;
     std::deque<PendingAnswer> late_;
     std::map<int, bool> listening_;
     qsizetype rejectionsReported_ = 0;

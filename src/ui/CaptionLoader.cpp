@@ -24,7 +24,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -284,25 +283,43 @@ void CaptionLoader::generatorCaptions() {
     caption(window_.tmcPage()->TMC_Senden_Taste(), 53);
 }
 
+// A general settings file the program cannot use is the start-up's to
+// report; an empty language and empty programme types follow from it.
 void CaptionLoader::reportProblems() {
-    QStringList problems;
-    const QFileInfo file(fileIgnoringCase(languageFile_));
+    const SettingsFileState general = iniFileState(generalFile_);
+    const bool generalUsable =
+        general == SettingsFileState::Usable || general == SettingsFileState::Missing;
+    const QString languageFile = fileIgnoringCase(languageFile_);
+    const SettingsFileState languageState = iniFileState(languageFile);
     const bool noText = std::all_of(texts_.cbegin(), texts_.cend(),
                                     [](const QString& loaded) { return loaded.isEmpty(); });
-    if (language_.isEmpty())
-        problems << QStringLiteral("In \"%1\" ist keine Sprache eingestellt (Abschnitt [Sprache], "
-                                   "Schlüssel \"Sprache\").\nNo language is set in \"%1\".")
-                        .arg(generalFile_);
-    else if (!file.isFile() || !file.isReadable())
+    QStringList problems;
+    if (language_.isEmpty()) {
+        if (generalUsable)
+            problems << QStringLiteral("In \"%1\" ist keine Sprache eingestellt (Abschnitt "
+                                       "[Sprache], Schlüssel \"Sprache\").\nNo language is set "
+                                       "in \"%1\".")
+                            .arg(generalFile_);
+    } else if (languageState == SettingsFileState::Missing ||
+               languageState == SettingsFileState::Unreadable) {
         problems << QStringLiteral("Die Sprachdatei \"%1\" fehlt oder ist nicht lesbar.\n"
                                    "The language file \"%1\" is missing or cannot be read.")
                         .arg(languageFile_);
-    else if (noText)
+    } else if (languageState == SettingsFileState::Unparseable) {
+        problems << QStringLiteral("Die Sprachdatei \"%1\" ist keine Textdatei (sie enthält "
+                                   "Nullzeichen oder eine Zeile von mehr als %2 Bytes) und wird "
+                                   "weder gelesen noch verändert.\nThe language file \"%1\" is "
+                                   "not a text file (it holds NUL characters or a line longer "
+                                   "than %2 bytes); it is neither read nor changed.")
+                        .arg(languageFile)
+                        .arg(kLongestSettingsLine);
+    } else if (noText) {
         problems << QStringLiteral("Die Sprachdatei \"%1\" enthält keine Texte im Abschnitt [%2].\n"
                                    "The language file \"%1\" holds no texts in section [%2].")
-                        .arg(file.filePath(), language_);
-    if (std::all_of(ptyNames_.cbegin(), ptyNames_.cend(),
-                    [](const QString& name) { return name.isEmpty(); }))
+                        .arg(languageFile, language_);
+    }
+    if (generalUsable && std::all_of(ptyNames_.cbegin(), ptyNames_.cend(),
+                                     [](const QString& name) { return name.isEmpty(); }))
         problems << QStringLiteral("\"%1\" enthält keine Programmtypen im Abschnitt [%2].\n"
                                    "\"%1\" holds no programme types in section [%2].")
                         .arg(generalFile_, ptySection_);

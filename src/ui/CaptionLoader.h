@@ -18,9 +18,10 @@ class HMenue;
 // lists.
 //
 // Where the language file gives no text for a caption, the caption keeps the
-// text it was built with. A missing language file, language section or
-// programme-type section is reported to the operator once per run of the
-// program, in one message.
+// text it was built with. A missing, unreadable or binary language file, a
+// missing language section or programme-type section is reported to the
+// operator once per run of the program, in one message; a general settings
+// file the program cannot use is the start-up's to report.
 class CaptionLoader {
   public:
     explicit CaptionLoader(HMenue& window);

@@ -24,12 +24,19 @@ constexpr int kDemoAnswerText = 140;
 
 } // namespace
 
-Initialisation::Initialisation(HMenue& window) : QObject(&window), window_(window) {
+Initialisation::Initialisation(HMenue& window)
+    : QObject(&window), window_(window), channel_(window.instrument().channel()) {
     connect(window.INIT_Taste(), &QPushButton::clicked, this, &Initialisation::INIT_Taste_Click);
     connect(window.Command2(), &QPushButton::clicked, this, &Initialisation::Command2_Click);
     connect(window.GTL_Taste(), &QPushButton::clicked, this, &Initialisation::GTL_Taste_Click);
     connect(&window, &HMenue::serialInterfaceChosen, this,
             [&window] { window.instrument().channel().loadSerialSettings(); });
+    channel_.setLineLostHandler([this] { lineLost(); });
+}
+
+// The channel outlives the window and this object.
+Initialisation::~Initialisation() {
+    channel_.setLineLostHandler({});
 }
 
 // The second address belongs to another device on the same bus; with both
@@ -130,6 +137,15 @@ void Initialisation::GTL_Taste_Click() {
     window_.instrument().channel().goToLocal();
     if (bus)
         window_.rdsPage()->stopDynamicPs();
+}
+
+// A line that is gone is no connection: the window goes back to where
+// INIT_Taste can be pressed again, as after "Local". The port is closed
+// already, so releasing it sends nothing; whatever handler or query is
+// still running finds the program in demo mode or the port closed.
+void Initialisation::lineLost() {
+    window_.showNotConnected();
+    channel_.goToLocal();
 }
 
 // Read from the language file itself: the caption text table holds only

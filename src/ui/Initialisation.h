@@ -5,13 +5,16 @@
 
 namespace zor {
 
+class CommandChannel;
 class HMenue;
 
 // The buttons that connect the window to the instrument and release it
 // again: INIT_Taste pushes the whole stored configuration, Command2 opens
 // the pages without sending anything, GTL_Taste returns the instrument to
 // local operation. Also keeps the serial port in step with its settings file
-// whenever the serial interface is chosen.
+// whenever the serial interface is chosen, and brings the window back to
+// not connected when the serial line goes away, so that INIT_Taste can
+// connect again once the device is back.
 class Initialisation : public QObject {
     Q_OBJECT
 
@@ -19,6 +22,7 @@ public:
     // Wires the three buttons and the window's choice of the serial
     // interface; the window outlives this object.
     explicit Initialisation(HMenue& window);
+    ~Initialisation() override;
 
     // Opens the interface and sends every current setting in the
     // instrument's order. Does nothing but warn when both bus addresses are
@@ -32,6 +36,7 @@ public:
     void GTL_Taste_Click();
 
 private:
+    void lineLost();
     bool addressesClash();
     void send(const QString& key, QString& value);
     void send(const QString& key);
@@ -41,6 +46,7 @@ private:
     QString storedLanguageText(int number) const;
 
     HMenue& window_;
+    CommandChannel& channel_;
 };
 
 } // namespace zor

@@ -1,5 +1,6 @@
 #include "WireFixture.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 
 namespace zor::test {
@@ -83,10 +84,25 @@ TEST_F(SerialWire, FloodingLineDoesNotHoldTheWindow) {
     EXPECT_FALSE(channel->ZOR_Abfrage("Freq?", "FREQ").isEmpty());
     EXPECT_TRUE(port.isOpen());
     EXPECT_TRUE(messages.messages.empty());
+
+    // While the window waits for the operator its event loop runs; the
+    // junk must not pile up in the program meanwhile.
+    QDeadlineTimer idle(300);
+    while (!idle.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_LE(port.readArrived().size(), 2 * 65536);
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), noValue("PS"));
+    EXPECT_TRUE(port.isOpen());
 }
 
 TEST_F(SerialWire, HangUpIsReportedOnceAndLaterCommandsAreDropped) {
     connect({QStringLiteral("--hangup-after"), QStringLiteral("1")});
+    int losses = 0;
+    bool closedWhenLost = false;
+    channel->setLineLostHandler([&] {
+        ++losses;
+        closedWhenLost = !port.isOpen() && messages.messages.empty();
+    });
     for (int attempt = 0; attempt < 100 && messages.messages.empty(); ++attempt) {
         channel->Befehl_Senden(kFreqCommand);
         QThread::msleep(10);
@@ -101,13 +117,15 @@ TEST_F(SerialWire, HangUpIsReportedOnceAndLaterCommandsAreDropped) {
     EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "Text 145");
     channel->goToLocal();
     EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(losses, 1);
+    EXPECT_TRUE(closedWhenLost) << "the handler runs on a closed port, before the message";
     EXPECT_EQ(state.demoFlag, "demo");
 }
 
 TEST_F(SerialWire, PortThatCannotOpenIsReportedAndCommandsAreDropped) {
     startLink(QStringLiteral("COM"), {});
     writeSerialSettings(data.filePath("no-such-tty"));
-    EXPECT_TRUE(channel->openInterface());
+    EXPECT_FALSE(channel->openInterface());
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].title, "Kommunikationsparameter");
     EXPECT_TRUE(messages.messages[0].text.contains(data.filePath("no-such-tty")));

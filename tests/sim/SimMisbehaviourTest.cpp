@@ -3,6 +3,10 @@
 #include "sim/PtyClient.h"
 #include "support/SimProcess.h"
 
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace zor {
@@ -70,6 +74,32 @@ TEST(SimMisbehaviour, HangupAfterClosesTheLineAndKeepsRunning) {
     EXPECT_TRUE(sim.isRunning());
     EXPECT_EQ(sim.state().value("FREQ"), "91000000");
     EXPECT_EQ(sim.recorded(), "\rFREQ?\r\nFREQ 91MHZ\n");
+}
+
+TEST(SimMisbehaviour, ReplugOffersAFreshLineAtTheLinkOnceAndKeepsTheState) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString link = folder.filePath("adapter.tty");
+    SimProcess sim({"--link", link, "--hangup-after", "1", "--replug-after", "100"});
+    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
+    {
+        PtyClient client(link);
+        client.write("FREQ 91MHZ\n");
+        ASSERT_TRUE(client.waitForHangup(answerMs));
+    }
+    // The link went with the line, before its hang-up could be seen.
+    QDeadlineTimer back(answerMs);
+    while (!QFileInfo::exists(link)) {
+        ASSERT_FALSE(back.hasExpired()) << "the line did not come back at the link";
+        QThread::msleep(5);
+    }
+
+    PtyClient again(link);
+    EXPECT_EQ(again.query("FREQ?"), "91000000\n");
+    EXPECT_EQ(again.query("POW?"), "-30\n") << "hung up once only";
+    EXPECT_EQ(sim.recorded(), "FREQ 91MHZ\nFREQ?\r\nPOW?\r\n");
+    sim.stop();
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
 
 } // namespace

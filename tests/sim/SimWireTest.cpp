@@ -259,11 +259,15 @@ TEST(SimOptions, HelpNamesEveryOptionAndWrongUseIsRefused) {
     EXPECT_EQ(helpCode, 0);
     for (const char* option :
          {"--link", "--device", "--record", "--state", "--gpib-socket", "--gpib-address",
-          "--silent", "--late", "--garbage", "--flood", "--hangup-after"})
+          "--silent", "--late", "--garbage", "--flood", "--hangup-after", "--replug-after"})
         EXPECT_TRUE(help.contains(option)) << option;
 
     for (const char* wrong : {"--silent --garbage", "--late soon", "--gpib-address 31",
-                              "--hangup-after 0", "--bogus", "stray"}) {
+                              "--hangup-after 0", "--bogus", "stray",
+                              // A line can come back only where the program looks for it.
+                              "--replug-after 10", "--hangup-after 1 --replug-after 10",
+                              "--hangup-after 1 --link /tmp/x --device /dev/null --replug-after 1",
+                              "--hangup-after 1 --link /tmp/x --replug-after -1"}) {
         const auto [code, output] = runToEnd(wrong);
         EXPECT_EQ(code, 2) << wrong;
         EXPECT_TRUE(output.isEmpty()) << "no serial line is announced";

@@ -1,0 +1,162 @@
+// Files in the data folder that are no settings files (binary, one endless
+// line) read as empty and survive every write; text that merely is not
+// shaped like settings stays a settings file. Leftovers of killed writes are
+// never read and are cleared once they are old.
+#include "settings/IniFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+#include <utility>
+
+namespace zor {
+namespace {
+
+class UnparseableFileTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray bytesOf(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList entries() const
+    {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                           QDir::Name);
+    }
+
+    // The file holds `bytes`, reads as empty, refuses every write and stays
+    // alone in the folder, byte for byte.
+    void expectLeftAlone(const QString& name, const QByteArray& bytes)
+    {
+        put(name, bytes);
+        EXPECT_EQ(iniFileState(path(name)), SettingsFileState::Unparseable);
+        EXPECT_EQ(Ini_Lesen("RDS", "PS", path(name)), QString());
+        EXPECT_FALSE(Ini_Schreiben("RDS", "PS", "ZOR RDS", path(name)));
+        EXPECT_FALSE(Ini_Schreiben("Neu", "k", "v", path(name.toUpper())));
+        EXPECT_EQ(bytesOf(name), bytes);
+        EXPECT_EQ(entries(), QStringList{name});
+        QFile::remove(path(name));
+    }
+
+    void setAge(const QString& name, int seconds) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds),
+                                     QFileDevice::FileModificationTime));
+    }
+
+    QTemporaryDir temporary_;
+    QDir dir_{temporary_.path()};
+};
+
+TEST_F(UnparseableFileTest, BinaryFilesAndEndlessLinesAreNeverRewritten)
+{
+    QByteArray random(4096, '\0');
+    std::mt19937 generator(20261206);
+    for (char& b : random)
+        b = static_cast<char>(generator() & 0xFF);
+    ASSERT_TRUE(random.contains('\0'));
+
+    expectLeftAlone("Datenset1.INI", QByteArray("[RDS]\r\nPS=ZOR\0RDS\r\n", 19));
+    expectLeftAlone("RDS_Allg.INI", random);
+    expectLeftAlone("Rs232.ini", "[38xx]\r\nBaud=" + QByteArray(10 * 1024 * 1024, '9'));
+    // An odd length takes the UTF-16 mark for text, and its zero bytes are NULs.
+    expectLeftAlone("Sprachen.ini", QByteArray("\xFF\xFE[\0d\0]\0\r", 9));
+    // UTF-16 judged by characters: a NUL character, and an overlong line.
+    expectLeftAlone("a.ini", QByteArray("\xFF\xFE[\0R\0]\0\0\0", 10));
+    QByteArray wideLine("\xFE\xFF\0[\0R\0]\0\n", 10);
+    for (int i = 0; i < kLongestSettingsLine / 2 + 1; ++i)
+        wideLine += QByteArray("\0x", 2);
+    expectLeftAlone("b.ini", wideLine);
+}
+
+TEST_F(UnparseableFileTest, LinesUpToTheLimitAreSettings)
+{
+    const QByteArray longest(kLongestSettingsLine, 'x');
+    put("RDS_Allg.INI", "[FM]\r\nMPX_DEV=07500\r\n" + longest + "\r\n" + longest + "\n" + longest);
+    EXPECT_EQ(iniFileState(path("RDS_Allg.INI")), SettingsFileState::Usable);
+    EXPECT_EQ(Ini_Lesen("FM", "MPX_DEV", path("RDS_Allg.INI")), "07500");
+    EXPECT_TRUE(Ini_Schreiben("FM", "PILOT", "1", path("RDS_Allg.INI")));
+    EXPECT_EQ(bytesOf("RDS_Allg.INI"),
+              "[FM]\r\nMPX_DEV=07500\r\nPILOT=1\r\n" + longest + "\r\n" + longest + "\n" + longest);
+
+    // A UTF-16 file is full of zero bytes and still a settings file.
+    const QByteArray wide("\xFF\xFE[\0R\0]\0\r\0\n\0P\0S\0=\0Z\0", 20);
+    put("Datenset1.INI", wide);
+    EXPECT_EQ(Ini_Lesen("R", "PS", path("Datenset1.INI")), "Z");
+    EXPECT_TRUE(isSettingsText(wide));
+    EXPECT_FALSE(isSettingsText(longest + 'x'));
+    EXPECT_TRUE(isSettingsText(QByteArray()));
+}
+
+// Text that is not shaped like settings is still a settings file, as it is
+// for the Windows profile functions: keys go in, the rest stays.
+TEST_F(UnparseableFileTest, GarbageTextTakesKeysAndKeepsItsLines)
+{
+    const QByteArray garbage = "\xfd\xff\xfe line one\r\n]]]\r\n=\r\n\x01\x02\x1b[0m\r\n";
+    put("Datenset1.INI", garbage);
+    EXPECT_EQ(iniFileState(path("Datenset1.INI")), SettingsFileState::Usable);
+    ASSERT_TRUE(Ini_Schreiben("RDS", "PS", "ZOR RDS", path("Datenset1.INI")));
+    EXPECT_EQ(bytesOf("Datenset1.INI"), garbage + "[RDS]\r\nPS=ZOR RDS\r\n");
+    EXPECT_EQ(Ini_Lesen("RDS", "PS", path("Datenset1.INI")), "ZOR RDS");
+}
+
+// A file far too large to read whole is given up at its first overlong line
+// or NUL: the sparse rest of this file is never read.
+TEST_F(UnparseableFileTest, AHugeFileIsGivenUpAtItsStart)
+{
+    const std::pair<const char*, QByteArray> starts[] = {
+        {"RDS_Allg.INI", QByteArray(2 * kLongestSettingsLine, 'x')},
+        {"Datenset1.INI", "[RDS]\r\nPS=a\r\n"}};
+    for (const auto& [name, start] : starts) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(start);
+        ASSERT_TRUE(file.resize(qint64(6) << 30));
+    }
+    for (const char* name : {"RDS_Allg.INI", "Datenset1.INI"}) {
+        EXPECT_EQ(iniFileState(path(name)), SettingsFileState::Unparseable) << name;
+        EXPECT_EQ(Ini_Lesen("RDS", "PS", path(name)), QString());
+        EXPECT_FALSE(Ini_Schreiben("RDS", "PS", "b", path(name)));
+        EXPECT_EQ(QFileInfo(path(name)).size(), qint64(6) << 30);
+    }
+}
+
+TEST_F(UnparseableFileTest, LeftoversOfKilledWritesAreIgnoredAndClearedWhenOld)
+{
+    put("RDS_Allg.INI.Ab3dE9", "[BUS]\r\nInterface=COM\r\n");
+    EXPECT_EQ(Ini_Lesen("BUS", "Interface", path("RDS_Allg.INI")), QString());
+    ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "IEC", path("RDS_Allg.INI")));
+    EXPECT_EQ(Ini_Lesen("BUS", "Interface", path("RDS_Allg.INI")), "IEC");
+
+    put("RDS_ALLG.INI.xYz123", "old");
+    put("RDS_Allg.INI.bak", "kept");
+    put("RDS_Allg.INI.Ab3dE", "kept");
+    put("Datenset1.INI.Qq1234", "other file");
+    put("RDS_Allg.INI.fresh1", "fresh");
+    for (const char* old : {"RDS_Allg.INI.Ab3dE9", "RDS_ALLG.INI.xYz123", "RDS_Allg.INI.bak",
+                            "RDS_Allg.INI.Ab3dE", "Datenset1.INI.Qq1234"})
+        setAge(old, kLeftoverAgeSeconds + 60);
+
+    ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI")));
+    EXPECT_EQ(entries(), (QStringList{"Datenset1.INI.Qq1234", "RDS_Allg.INI", "RDS_Allg.INI.Ab3dE",
+                                      "RDS_Allg.INI.bak", "RDS_Allg.INI.fresh1"}));
+}
+
+} // namespace
+} // namespace zor

@@ -3,6 +3,7 @@
 // or the bus shim. Expected lines are written out here by hand, as the
 // instrument's manual would list them, not taken from the translator.
 #include "settings/IniFile.h"
+#include "support/ProgramRun.h"
 #include "support/SimProcess.h"
 
 #include <QDateTime>
@@ -15,12 +16,6 @@
 
 namespace zor {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 struct KeyCase {
     const char* key;
@@ -150,23 +145,15 @@ protected:
         busSocket_ = sim.gpibSocket();
     }
 
-    CliRun cli(const QStringList& arguments)
+    ProgramRun cli(const QStringList& arguments)
     {
-        QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (!busSocket_.isEmpty())
             env.insert(QStringLiteral("ZOR_SIM_GPIB_SOCKET"), busSocket_);
         env.insert(QStringLiteral("ZOR_SIM_GPIB_TIMEOUT_MS"), QStringLiteral("200"));
-        process.setProcessEnvironment(env);
-        process.start(SimProcess::binDir() + QStringLiteral("/zor-rds-cli"),
-                      QStringList{QStringLiteral("--data-dir"), folder_.path()} + arguments);
-        CliRun run;
-        if (!process.waitForFinished(20000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runProgram(SimProcess::binDir() + QStringLiteral("/zor-rds-cli"),
+                          QStringList{QStringLiteral("--data-dir"), folder_.path()} + arguments,
+                          env);
     }
 
     QTemporaryDir folder_;
@@ -181,7 +168,7 @@ TEST_F(CliTest, SendsEveryParameterKeyOverTheSerialLineExactly)
 
     QByteArray expected;
     for (const KeyCase& c : everyKey()) {
-        const CliRun run = cli({QStringLiteral("send"), QString::fromLatin1(c.key),
+        const ProgramRun run = cli({QStringLiteral("send"), QString::fromLatin1(c.key),
                              QString::fromLatin1(c.value)});
         ASSERT_EQ(run.exitCode, 0) << c.key << ": " << qPrintable(run.err);
         // The opening step wakes the line with one carriage return.
@@ -199,7 +186,7 @@ TEST_F(CliTest, SendsEveryParameterKeyOverTheBusExactly)
 
     QByteArray expected;
     for (const KeyCase& c : everyKey()) {
-        const CliRun run = cli({QStringLiteral("send"), QString::fromLatin1(c.key),
+        const ProgramRun run = cli({QStringLiteral("send"), QString::fromLatin1(c.key),
                              QString::fromLatin1(c.value)});
         ASSERT_EQ(run.exitCode, 0) << c.key << ": " << qPrintable(run.err);
         // On the bus nothing wakes the line; END closes each message (LF in the record).
@@ -243,7 +230,7 @@ TEST_F(CliTest, QueriesAnswerOverBothInterfaces)
     ASSERT_EQ(cli({"send", "PS", "RADIO 1"}).exitCode, 0);
     ASSERT_EQ(cli({"send", "HF-Frequenz", "87.5"}).exitCode, 0);
 
-    CliRun run = cli({"query", "coder", "PS"});
+    ProgramRun run = cli({"query", "coder", "PS"});
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     EXPECT_EQ(run.out, "RADIO 1 \n");
     run = cli({"query", "generator", "FREQ"});
@@ -277,7 +264,7 @@ TEST_F(CliTest, SendWithoutValueTakesTheStoredOne)
     ASSERT_TRUE(sim.waitForRecorded(expected.size(), 2000));
     EXPECT_EQ(sim.recorded(), expected);
 
-    const CliRun run = cli({"send", "TA"});
+    const ProgramRun run = cli({"send", "TA"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("no value is stored")) << qPrintable(run.err);
 }
@@ -288,7 +275,7 @@ TEST_F(CliTest, FailuresGiveAMessageAndANonZeroStatus)
     ASSERT_TRUE(sim.isReady()) << qPrintable(sim.errorString());
     useSerial(sim);
 
-    CliRun run = cli({"send", "ps", "x"});
+    ProgramRun run = cli({"send", "ps", "x"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("unknown parameter key 'ps'")) << qPrintable(run.err);
     EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
@@ -312,7 +299,7 @@ TEST_F(CliTest, ASilentInstrumentIsReportedNotAwaited)
     ASSERT_TRUE(sim.isReady()) << qPrintable(sim.errorString());
     useSerial(sim);
 
-    const CliRun run = cli({"query", "coder", "PI"});
+    const ProgramRun run = cli({"query", "coder", "PI"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("no value")) << qPrintable(run.err);
 }
@@ -321,7 +308,7 @@ TEST_F(CliTest, IniCommandsReadAndWriteTheDataFolder)
 {
     ASSERT_EQ(cli({"ini", "set", "Rs232.ini", "38xx", "Port2", "/dev/ttyUSB0"}).exitCode, 0);
     EXPECT_EQ(Ini_Lesen("38xx", "port2", folder_.filePath("RS232.INI")), "/dev/ttyUSB0");
-    const CliRun run = cli({"ini", "get", "rds_allg.ini", "adressen", "zor1"});
+    const ProgramRun run = cli({"ini", "get", "rds_allg.ini", "adressen", "zor1"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "28\n");
 }

@@ -1,6 +1,8 @@
 // The installed program: `cmake --install` of this build into a temporary
 // prefix, then the installed executables run with HOME and XDG_DATA_HOME in a
 // temporary folder, as an operator's first and later starts would.
+#include "support/ProgramRun.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -12,12 +14,6 @@
 
 namespace zor {
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 QByteArray bytesOf(const QString& path)
 {
@@ -68,16 +64,7 @@ protected:
 
     ProgramRun cli(const QStringList& arguments, const QString& xdgDataHome = {})
     {
-        QProcess process;
-        process.setProcessEnvironment(environment(xdgDataHome));
-        process.start(prefix() + "/bin/zor-rds-cli", arguments);
-        ProgramRun run;
-        if (!process.waitForFinished(20000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runProgram(prefix() + "/bin/zor-rds-cli", arguments, environment(xdgDataHome));
     }
 
     void expectFilledFrom(const QString& userFolder)

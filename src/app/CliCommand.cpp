@@ -191,20 +191,13 @@ QString cliUsage()
         "\n"
         "Options:\n"
         "  --data-dir DIR   the data folder to use\n"
-        "  -h, --help       show this text\n"
-        "\n"
-        "Data folder: the one --data-dir names; else \"Daten\" beside the program\n"
-        "file when that folder exists; else the per-user folder\n"
-        "$XDG_DATA_HOME/zor-rds/Daten (~/.local/share/zor-rds/Daten when\n"
-        "XDG_DATA_HOME is not set; %LOCALAPPDATA%\\zor-rds\\Daten on Windows). The\n"
-        "per-user folder is created when missing, and at every run each file of\n"
-        "the installed defaults that it lacks is copied into it; files already\n"
-        "there are never overwritten. The defaults of a program in PREFIX/bin\n"
-        "are in PREFIX/share/zor-rds/Daten (/usr/share/zor-rds/Daten from the\n"
-        "package).\n"
-        "\n"
-        "Exit status: 0 done, 1 the instrument, the interface or a file failed,\n"
-        "2 the command line was wrong. Messages go to standard error.\n");
+               "  -h, --help       show this text\n"
+               "\n") +
+           dataFolderRuleText() +
+           QStringLiteral(
+               "\n"
+               "Exit status: 0 done, 1 the instrument, the interface or a file failed,\n"
+               "2 the command line was wrong. Messages go to standard error.\n");
 }
 
 int runCli(const QStringList& arguments, const QString& programFolder)

@@ -47,23 +47,16 @@ QString windowUsage() {
         "\n"
         "Options:\n"
         "  --data-dir DIR   the data folder to use\n"
-        "  -h, --help       show this text\n"
-        "\n"
-        "Data folder: the one --data-dir names; else \"Daten\" beside the program\n"
-        "file when that folder exists; else the per-user folder\n"
-        "$XDG_DATA_HOME/zor-rds/Daten (~/.local/share/zor-rds/Daten when\n"
-        "XDG_DATA_HOME is not set; %LOCALAPPDATA%\\zor-rds\\Daten on Windows). The\n"
-        "per-user folder is created when missing, and at every start each file of\n"
-        "the installed defaults that it lacks is copied into it; files already\n"
-        "there are never overwritten. The defaults of a program in PREFIX/bin\n"
-        "are in PREFIX/share/zor-rds/Daten (/usr/share/zor-rds/Daten from the\n"
-        "package).\n"
-        "\n"
-        "Files of the data folder: RDS_Allg.INI (general and stereo settings),\n"
-        "Datenset1.INI (RDS content), Rs232.ini (serial line; key PortN names\n"
-        "the device of port N), Sprachen.ini (window texts), Event.txt and\n"
-        "Location.txt (TMC catalogues), RDS_Log.txt (command log, emptied at\n"
-        "every start).\n");
+               "  -h, --help       show this text\n"
+               "\n") +
+           dataFolderRuleText() +
+           QStringLiteral(
+               "\n"
+               "Files of the data folder: RDS_Allg.INI (general and stereo settings),\n"
+               "Datenset1.INI (RDS content), Rs232.ini (serial line; key PortN names\n"
+               "the device of port N), Sprachen.ini (window texts), Event.txt and\n"
+               "Location.txt (TMC catalogues), RDS_Log.txt (command log, emptied at\n"
+               "every start).\n");
 }
 
 int runWindowProgram(const WindowArguments& arguments, const QString& programFolder) {

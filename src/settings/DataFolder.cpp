@@ -148,6 +148,20 @@ CopyResult copyMissingFiles(const QString& from, const QString& to)
     return result;
 }
 
+QString dataFolderRuleText()
+{
+    return QStringLiteral(
+        "Data folder: the one --data-dir names; else \"Daten\" beside the program\n"
+        "file when that folder exists; else the per-user folder\n"
+        "$XDG_DATA_HOME/zor-rds/Daten (~/.local/share/zor-rds/Daten when\n"
+        "XDG_DATA_HOME is not set; %LOCALAPPDATA%\\zor-rds\\Daten on Windows). The\n"
+        "per-user folder is created when missing, and at every start each file of\n"
+        "the installed defaults that it lacks is copied into it; files already\n"
+        "there are never overwritten. The defaults of a program in PREFIX/bin\n"
+        "are in PREFIX/share/zor-rds/Daten (/usr/share/zor-rds/Daten from the\n"
+        "package).\n");
+}
+
 PreparedDataFolder prepareDataFolder(const QString& dataDirOption, const QString& programFolder,
                                      const QString& userDataHome, const QString& defaultsFolder)
 {

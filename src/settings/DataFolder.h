@@ -83,6 +83,9 @@ struct PreparedDataFolder {
     QString problem;
 };
 
+// The rule above as the programs' help texts state it, ending in a line feed.
+QString dataFolderRuleText();
+
 PreparedDataFolder prepareDataFolder(const QString& dataDirOption, const QString& programFolder,
                                      const QString& userDataHome, const QString& defaultsFolder);
 

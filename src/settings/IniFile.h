@@ -32,10 +32,10 @@ bool Ini_Schreiben(const QString& section, const QString& key, const QString& va
 SettingsFileState iniFileState(const QString& path);
 
 // A write that was killed after it had put its new content beside the file
-// leaves "<file name>.XXXXXX" (six letters or digits) in the folder. Such a
-// leftover is never taken for a settings file; a later write of the same
-// file removes it once it is older than this, when no writer can still be
-// about to rename it.
+// leaves "<file name>." followed by six random letters or digits in the
+// folder. Such a leftover is never taken for a settings file; a later write
+// of the same file removes it once it is older than this, when no writer can
+// still be about to rename it.
 inline constexpr int kLeftoverAgeSeconds = 600;
 
 } // namespace zor

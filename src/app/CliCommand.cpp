@@ -191,13 +191,13 @@ QString cliUsage()
         "\n"
         "Options:\n"
         "  --data-dir DIR   the data folder to use\n"
-               "  -h, --help       show this text\n"
-               "\n") +
-           dataFolderRuleText() +
-           QStringLiteral(
-               "\n"
-               "Exit status: 0 done, 1 the instrument, the interface or a file failed,\n"
-               "2 the command line was wrong. Messages go to standard error.\n");
+        "  -h, --help       show this text\n"
+        "\n") +
+        dataFolderRuleText() +
+        QStringLiteral(
+            "\n"
+            "Exit status: 0 done, 1 the instrument, the interface or a file failed,\n"
+            "2 the command line was wrong. Messages go to standard error.\n");
 }
 
 int runCli(const QStringList& arguments, const QString& programFolder)

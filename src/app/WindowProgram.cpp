@@ -47,16 +47,16 @@ QString windowUsage() {
         "\n"
         "Options:\n"
         "  --data-dir DIR   the data folder to use\n"
-               "  -h, --help       show this text\n"
-               "\n") +
-           dataFolderRuleText() +
-           QStringLiteral(
-               "\n"
-               "Files of the data folder: RDS_Allg.INI (general and stereo settings),\n"
-               "Datenset1.INI (RDS content), Rs232.ini (serial line; key PortN names\n"
-               "the device of port N), Sprachen.ini (window texts), Event.txt and\n"
-               "Location.txt (TMC catalogues), RDS_Log.txt (command log, emptied at\n"
-               "every start).\n");
+        "  -h, --help       show this text\n"
+        "\n") +
+        dataFolderRuleText() +
+        QStringLiteral(
+            "\n"
+            "Files of the data folder: RDS_Allg.INI (general and stereo settings),\n"
+            "Datenset1.INI (RDS content), Rs232.ini (serial line; key PortN names\n"
+            "the device of port N), Sprachen.ini (window texts), Event.txt and\n"
+            "Location.txt (TMC catalogues), RDS_Log.txt (command log, emptied at\n"
+            "every start).\n");
 }
 
 int runWindowProgram(const WindowArguments& arguments, const QString& programFolder) {

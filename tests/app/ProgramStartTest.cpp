@@ -100,12 +100,7 @@ protected:
     void connectedData() {
         copyBundledData();
         setGeneral("BUS", "IECBUS", QStringLiteral("auto"));
-        setGeneral("FM", "PILOT_PHASE", QStringLiteral("05"));
-        setDataSet("RDS", "AF_LISTE1", QStringLiteral("98.5,87.6,101.3"));
-        setDataSet("RDS", "AF_LISTE3", QStringLiteral("95.0,96.1"));
-        setDataSet("RDS", "EON_AFB1", QStringLiteral("99.1,88.2"));
-        setDataSet("RDS", "EON_AFB4", QStringLiteral("90.1,91.2"));
-        setDataSet("RDS", "GR_Folge", QStringLiteral("00A,02A,15A"));
+        storeListsAndPilotPhase();
     }
 
     // The received bytes as lines, for a readable failure.

@@ -56,6 +56,17 @@ protected:
         ASSERT_TRUE(Ini_Schreiben(QLatin1String(section), QLatin1String(key), value,
                                   path(QStringLiteral("Datenset1.INI"))));
     }
+    // A pilot phase of 5 degrees, AF lists 1 and 3, EON lists 1 and 4 and a
+    // group sequence, so that the initialisation and the queries have lists
+    // to carry.
+    void storeListsAndPilotPhase() {
+        setGeneral("FM", "PILOT_PHASE", QStringLiteral("05"));
+        setDataSet("RDS", "AF_LISTE1", QStringLiteral("98.5,87.6,101.3"));
+        setDataSet("RDS", "AF_LISTE3", QStringLiteral("95.0,96.1"));
+        setDataSet("RDS", "EON_AFB1", QStringLiteral("99.1,88.2"));
+        setDataSet("RDS", "EON_AFB4", QStringLiteral("90.1,91.2"));
+        setDataSet("RDS", "GR_Folge", QStringLiteral("00A,02A,15A"));
+    }
     void setSerial(const char* key, const QString& value) {
         ASSERT_TRUE(Ini_Schreiben(QStringLiteral("38xx"), QLatin1String(key), value,
                                   path(QStringLiteral("Rs232.ini"))));

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils file
 )
 
 missing=()

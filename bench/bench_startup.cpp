@@ -17,7 +17,7 @@
 #include "TmcCatalogueFiles.h"
 #include "app/ConsoleMessages.h"
 #include "app/ProgramStart.h"
-#include "link/LinkState.h"
+#include "translate/Clock.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "tmc/TmcCatalogue.h"
@@ -174,10 +174,10 @@ void typeLocation(zor::TmcPage& page) {
 // The TMC page's share of the start-up, on a window of its own.
 void timePrepare(const zor::DataFolder& folder) {
     zor::Captions captions;
-    zor::LinkState link;
     zor::ConsoleMessages messages;
-    zor::InstrumentLink instrument(folder, link, captions, messages);
-    zor::HMenue window(folder, captions, link, messages, instrument);
+    zor::CurrentValues current;
+    zor::InstrumentLink instrument(folder, captions, messages, current, zor::systemClock());
+    zor::HMenue window(folder, captions, messages, instrument, current);
     const Stopwatch watch;
     window.tmcPage()->prepare();
     report("prepare", watch.wallMicros());

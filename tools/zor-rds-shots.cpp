@@ -6,7 +6,7 @@
 //   zor-rds-shots <picture folder> [data folder]
 
 #include "app/ConsoleMessages.h"
-#include "link/LinkState.h"
+#include "translate/Clock.h"
 #include "panel/ControlText.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
@@ -119,11 +119,11 @@ int main(int argc, char* argv[]) {
     const QString general = folder.file(QLatin1String(zor::kGeneralFile));
 
     zor::Captions captions;
-    zor::LinkState link;
-    link.interfaceName = QStringLiteral("IEC");
     zor::ConsoleMessages messages;
-    zor::InstrumentLink instrument(folder, link, captions, messages);
-    zor::HMenue window(folder, captions, link, messages, instrument);
+    zor::CurrentValues current;
+    zor::InstrumentLink instrument(folder, captions, messages, current, zor::systemClock());
+    instrument.useInterface(zor::Interface::Bus);
+    zor::HMenue window(folder, captions, messages, instrument, current);
     window.setBusAddress(28);
     window.setRdsMode(
         zor::Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("RDS_RBDS"), general));
@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
     failures += save(about->grab(), pictures, QStringLiteral("about.png")) ? 0 : 1;
     about->close();
 
-    zor::RS232Set serial(instrument.serialSettings(), instrument.serialPort(), messages, &window);
+    zor::RS232Set serial(instrument, messages, &window);
     serial.show();
     QApplication::processEvents();
     failures += save(serial.grab(), pictures, QStringLiteral("rs232set.png")) ? 0 : 1;

@@ -1,15 +1,16 @@
 #include "app/CliCommand.h"
 
 #include "app/ConsoleMessages.h"
-#include "translate/InstrumentLink.h"
 #include "app/StoredValue.h"
-#include "link/LinkState.h"
 #include "settings/Captions.h"
 #include "settings/IniFile.h"
 #include "settings/TextTable.h"
+#include "translate/Clock.h"
 #include "translate/CommandTable.h"
+#include "translate/CurrentValues.h"
+#include "translate/InstrumentLink.h"
 
-#include <QDateTime>
+#include <QTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,8 +23,6 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
-constexpr int kNoReply = 145;
-constexpr int kNoValueWord = 143;
 
 void printErr(const QString& text) { std::fprintf(stderr, "zor-rds-cli: %s\n", qUtf8Printable(text)); }
 void printOut(const QString& text) { std::printf("%s\n", qUtf8Printable(text)); }
@@ -35,66 +34,65 @@ int usageError(const QString& text)
     return kUsage;
 }
 
-// Everything a command needs from the data folder: the link state, the
-// messages of the stored language, and the assembled link.
+// Everything a command needs from the data folder: the messages of the
+// stored language, the current values the translator reads, and the
+// instrument link, assembled as the window assembles it.
 class Session {
 public:
     explicit Session(const DataFolder& folder)
-        : folder_(folder),
-          link_(folder, state_, captions_, messages_)
+        : link_(folder, captions_, messages_, current_, systemClock())
     {
-        link_.setTranslatorInputs([this] { return inputs(); });
-        readLinkState(folder, state_);
         const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
-                                           folder.file(QString::fromLatin1(kGeneralFile)));
-        loadTextTable(folder.file(QString::fromLatin1(kLanguageFile)), language, captions_);
+                                           folder.file(QLatin1String(kGeneralFile)));
+        loadTextTable(folder.file(QLatin1String(kLanguageFile)), language, captions_);
+        current_.eonPi = Ini_Lesen(QStringLiteral("RDS"), QStringLiteral("EON_PI"),
+                                   folder.file(QLatin1String(kDataSetFile)));
     }
 
     // Opens the interface as the window's initialisation does and leaves
     // demo mode. False, with the reason on stderr, when that failed.
     bool connect()
     {
-        if (state_.serial())
-            link_.channel().loadSerialSettings();
-        // A port that cannot be opened has told why on standard error.
-        if (!link_.channel().openInterface())
+        if (link_.addressesClash()) {
+            printErr(QStringLiteral("gleiche Adressen! \"ZOR1\" and \"VEX2\" of %1 name the "
+                                    "same bus address")
+                         .arg(QLatin1String(kGeneralFile)));
             return false;
-        state_.demoFlag = QStringLiteral("nodemo");
-        return true;
+        }
+        link_.useInterface(link_.interfaceInUse());
+        return link_.connect();
     }
 
-    bool failed()
+    // The clock display of the window shows the time the coder gets.
+    bool send(const QString& key, const QString& value)
     {
-        return messages_.reported() || (!state_.serial() && link_.bus().failed());
+        current_.clock = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+        return link_.send(key, value);
     }
 
-    InstrumentLink& link() { return link_; }
-    LinkState& state() { return state_; }
-    const Captions& captions() const { return captions_; }
+    Answer ask(const Question& question) { return link_.ask(question); }
 
 private:
-    TranslatorInputs inputs() const
-    {
-        const QDateTime now = QDateTime::currentDateTime();
-        const QString eonPi = Ini_Lesen(QStringLiteral("RDS"), QStringLiteral("EON_PI"),
-                                        folder_.file(QString::fromLatin1(kDataSetFile)));
-        return {eonPi, now.toString(QStringLiteral("hh:mm:ss")), now};
-    }
-
-    DataFolder folder_;
-    LinkState state_;
     Captions captions_;
     ConsoleMessages messages_;
+    CurrentValues current_;
     InstrumentLink link_;
 };
+
+// A generator answer is a number, whatever line end follows it.
+bool isNumber(const QString& answer)
+{
+    bool number = false;
+    answer.trimmed().toDouble(&number);
+    return number;
+}
 
 int send(const DataFolder& folder, const QStringList& args)
 {
     if (args.isEmpty() || args.size() > 2)
         return usageError(QStringLiteral("send takes a parameter key and an optional value"));
     const QString& key = args[0];
-    QString probe;
-    if (!commandLine(key, probe, {}))
+    if (!commandLine(key, QString(), {}))
         return usageError(QStringLiteral("unknown parameter key '%1'").arg(key));
 
     QString value;
@@ -109,8 +107,7 @@ int send(const DataFolder& folder, const QStringList& args)
     Session session(folder);
     if (!session.connect())
         return kFailed;
-    session.link().translator().Parameter_Senden(key, value, session.state().generatorDescriptor);
-    if (session.failed()) {
+    if (!session.send(key, value)) {
         printErr(QStringLiteral("sending '%1' failed").arg(key));
         return kFailed;
     }
@@ -130,15 +127,14 @@ int query(const DataFolder& folder, const QStringList& args)
     if (!session.connect())
         return kFailed;
     const QString& key = args[1];
-    CommandChannel& channel = session.link().channel();
-    QString answer = coder ? channel.Q7_Abfrage(key + QLatin1Char('?'), key)
-                           : channel.ZOR_Abfrage(key + QLatin1Char('?'), key);
-    while (answer.endsWith(QLatin1Char('\n')) || answer.endsWith(QLatin1Char('\r')))
-        answer.chop(1);
-    printOut(answer);
+    const Answer answer = session.ask(
+        {coder ? QueryTarget::Coder : QueryTarget::Generator, key, key + QLatin1Char('?')});
+    QString shown = answer.text;
+    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+        shown.chop(1);
+    printOut(shown);
 
-    const QString noValue = key + QLatin1Char(' ') + session.captions().text(kNoValueWord);
-    if (answer == noValue || answer == session.captions().text(kNoReply) || session.failed()) {
+    if (!answer.hasValue() || (!coder && !isNumber(answer.text))) {
         printErr(QStringLiteral("the instrument gave no value for '%1'").arg(key));
         return kFailed;
     }

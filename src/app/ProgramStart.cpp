@@ -1,7 +1,6 @@
 #include "app/ProgramStart.h"
 
-#include "app/BusAddresses.h"
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/StereoPage.h"
 #include "rds/AfListPage.h"
@@ -10,6 +9,7 @@
 #include "rds/RdsPage.h"
 #include "settings/IniFile.h"
 #include "tmc/TmcPage.h"
+#include "translate/Clock.h"
 #include "translate/InstrumentLink.h"
 #include "ui/HMenue.h"
 #include "ui/Initialisation.h"
@@ -88,8 +88,9 @@ private:
 
 ProgramStart::ProgramStart(const DataFolder& data, OperatorMessages& messages)
     : data_(data), messages_(std::make_unique<ToldProblems>(messages)),
-      instrument_(std::make_unique<InstrumentLink>(data_, link_, captions_, *messages_)),
-      window_(std::make_unique<HMenue>(data_, captions_, link_, *messages_, *instrument_)),
+      instrument_(std::make_unique<InstrumentLink>(data_, captions_, *messages_, current_,
+                                                   systemClock())),
+      window_(std::make_unique<HMenue>(data_, captions_, *messages_, *instrument_, current_)),
       initialisation_(new Initialisation(*window_)) {
     wireWindow();
 }
@@ -101,12 +102,10 @@ QString ProgramStart::general(const char* section, const char* key) const {
                      data_.file(QLatin1String(kGeneralFile)));
 }
 
-// The translator asks the window for the other network's PI, the clock
-// display and the time at every command; the end button leaves at once,
-// touching neither the instrument nor any file.
+// The end button leaves at once, touching neither the instrument nor any
+// file.
 void ProgramStart::wireWindow() {
     HMenue* window = window_.get();
-    instrument_->setTranslatorInputs([window] { return window->rdsPage()->translatorInputs(); });
     QObject::connect(window->Ende_Taste(), &QPushButton::clicked, window,
                      [this] { messages_->quitProgram(); });
 }
@@ -115,8 +114,8 @@ void ProgramStart::run() {
     reportBrokenDataFolder();
     window_->sizeAndCentre();
     chooseStoredInterface();
-    link_.demoFlag = QStringLiteral("demo");
-    applyBusAddresses();
+    instrument_->enterDemo();
+    window_->setBusAddress(instrument_->generatorAddress());
     // The log flag was read with the link: the log is the link's.
     window_->showNotConnected();
     window_->setRdsMode(general("Sprache", "RDS_RBDS"));
@@ -125,7 +124,7 @@ void ProgramStart::run() {
     // Data set 1 is the only one the program ever uses.
     window_->currentValues().afEditorMode = QStringLiteral("AF");
     restorePanels();
-    instrument_->log().empty();
+    instrument_->emptyLog();
     selectFirstTestPattern();
     window_->selectFirstPage();
     if (automaticInitialisation()) {
@@ -199,17 +198,11 @@ void ProgramStart::reportBrokenSettingsFile(const char* name) {
     }
 }
 
-// With the serial interface the switch also loads "Rs232.ini" onto the port
-// (the Initialisation hears the window's choice).
+// The link read the stored interface when it was built; with the serial
+// interface, choosing it loads "Rs232.ini" onto the port.
 void ProgramStart::chooseStoredInterface() {
-    link_.interfaceName = general("BUS", "INTERFACE");
+    instrument_->useInterface(instrument_->interfaceInUse());
     window_->Schnittstellen_Toggle();
-}
-
-void ProgramStart::applyBusAddresses() {
-    const BusAddresses addresses = storedBusAddresses(data_);
-    link_.secondAddress = addresses.second;
-    window_->setBusAddress(addresses.generator);
 }
 
 // Every handler run by the restore stores and shows, but sends nothing: the

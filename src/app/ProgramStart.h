@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/LinkState.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
+#include "translate/CurrentValues.h"
 
 #include <QString>
 #include <memory>
@@ -42,7 +42,6 @@ public:
     HMenue& window() { return *window_; }
     Initialisation& initialisation() { return *initialisation_; }
     InstrumentLink& instrument() { return *instrument_; }
-    LinkState& link() { return link_; }
     const DataFolder& data() const { return data_; }
 
 private:
@@ -53,7 +52,6 @@ private:
     class ToldProblems;
     void wireWindow();
     void chooseStoredInterface();
-    void applyBusAddresses();
     void restorePanels();
     void selectFirstTestPattern();
     bool automaticInitialisation() const;
@@ -62,7 +60,7 @@ private:
     DataFolder data_;
     std::unique_ptr<ToldProblems> messages_;
     Captions captions_;
-    LinkState link_;
+    CurrentValues current_;
     std::unique_ptr<InstrumentLink> instrument_;
     std::unique_ptr<HMenue> window_;
     Initialisation* initialisation_ = nullptr;

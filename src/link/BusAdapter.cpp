@@ -3,8 +3,8 @@
 #include "BusStatusText.h"
 #include "GpibCodes.h"
 #include "GpibLibrary.h"
-#include "OperatorMessages.h"
-#include "ProgramTitle.h"
+#include "settings/OperatorMessages.h"
+#include "settings/ProgramTitle.h"
 #include "settings/AnsiText.h"
 #include "settings/Captions.h"
 

@@ -1,12 +1,11 @@
-#include "CommandChannel.h"
+#include "link/CommandChannel.h"
 
-#include "BusAdapter.h"
-#include "CommandLog.h"
-#include "GpibCodes.h"
-#include "LinkState.h"
-#include "OperatorMessages.h"
-#include "QueryAnswer.h"
-#include "SerialLine.h"
+#include "link/BusAdapter.h"
+#include "link/CommandLog.h"
+#include "link/GpibCodes.h"
+#include "link/LinkState.h"
+#include "link/SerialLine.h"
+#include "settings/OperatorMessages.h"
 #include "settings/AnsiText.h"
 #include "settings/Captions.h"
 
@@ -46,35 +45,36 @@ CommandChannel::CommandChannel(LinkState& state, SerialLine& serial, BusAdapter&
     : state_(state), serial_(serial), bus_(bus), log_(log), captions_(captions),
       messages_(messages) {}
 
-void CommandChannel::Befehl_Senden(const QString& line) {
-    if (!state_.serial()) {
+bool CommandChannel::Befehl_Senden(const QString& line) {
+    if (!state_.serialInterface) {
         bus_.ibwrt(state_.generatorDescriptor, line);
-        return;
+        return !bus_.failed();
     }
-    if (state_.demoFlag != QLatin1String("nodemo"))
-        return;
+    if (state_.demo)
+        return false;
     messages_.processPendingEvents();
     if (!serial_.isOpen())
-        return;
+        return false;
     if (!serial_.discardBuffers()) {
         reportSerialFailure();
-        return;
+        return false;
     }
     Warten(kCommandPauseMs);
-    sendSerial(toAnsi(line) + kLineFeed);
+    const bool sent = sendSerial(toAnsi(line) + kLineFeed);
     Warten(kCommandPauseMs);
+    return sent;
 }
 
-QString CommandChannel::Q7_Abfrage(const QString& text, const QString& auswahl) {
+QueryResult CommandChannel::Q7_Abfrage(const QString& text, const QString& auswahl) {
     const QString query = kCoderQuery + QLatin1Char('"') + auswahl + QLatin1Char('"');
     QString answer;
-    if (state_.serial()) {
+    if (state_.serialInterface) {
         sendSerial(toAnsi(query) + kQueryEnd);
         log_.Log_Schreiben(text, kCoderQuery, auswahl);
         Warten(kCoderPauseMs);
         const QString received = fromAnsi(readSerial());
         if (received.isEmpty())
-            return captions_.text(kNoAnswer);
+            return {QueryResult::Kind::NoReply, captions_.text(kNoAnswer)};
         answer = coderAnswer(received);
     } else {
         bus_.ibwrt(state_.generatorDescriptor, query);
@@ -87,16 +87,13 @@ QString CommandChannel::Q7_Abfrage(const QString& text, const QString& auswahl) 
         else
             answer = coderAnswer(buffer);
     }
-    if (answer.isEmpty())
-        answer = noValue(auswahl);
-    log_.Log_Schreiben(captions_.text(kAnswerName), answer, QString());
-    return answer;
+    return answered(answer, auswahl);
 }
 
-QString CommandChannel::ZOR_Abfrage(const QString& text, const QString& auswahl) {
+QueryResult CommandChannel::ZOR_Abfrage(const QString& text, const QString& auswahl) {
     const QString query = auswahl + QLatin1Char('?');
     QString answer;
-    if (state_.serial()) {
+    if (state_.serialInterface) {
         sendSerial(toAnsi(query) + kQueryEnd);
         log_.Log_Schreiben(text, QStringLiteral(" "), query);
         Warten(kGeneratorPauseMs);
@@ -112,16 +109,21 @@ QString CommandChannel::ZOR_Abfrage(const QString& text, const QString& auswahl)
         else
             answer = generatorAnswer(buffer, bus_.fullCount());
     }
-    if (answer.isEmpty())
-        answer = noValue(auswahl);
-    log_.Log_Schreiben(captions_.text(kAnswerName), answer, QString());
-    return answer;
+    return answered(answer, auswahl);
+}
+
+// Every answer that came back, also the no-value text, is logged.
+QueryResult CommandChannel::answered(const QString& answer, const QString& auswahl) const {
+    const QueryResult result =
+        answer.isEmpty() ? noValue(auswahl) : QueryResult{QueryResult::Kind::Value, answer};
+    log_.Log_Schreiben(captions_.text(kAnswerName), result.text, QString());
+    return result;
 }
 
 bool CommandChannel::openInterface() {
-    if (state_.serial()) {
+    if (state_.serialInterface) {
         serialSettings_.readAddress();
-        serialSettings_.apply(serial_);
+        applySerialSettings();
         if (!openSerial())
             return false;
         sendSerial(kWakeUp);
@@ -141,7 +143,7 @@ bool CommandChannel::openInterface() {
 }
 
 void CommandChannel::goToLocal() {
-    if (state_.serial()) {
+    if (state_.serialInterface) {
         sendSerial(kWakeUp);
         serial_.close();
     } else {
@@ -150,12 +152,36 @@ void CommandChannel::goToLocal() {
         bus_.ibloc(state_.secondDescriptor);
         bus_.ibonl(state_.secondDescriptor, 0);
     }
-    state_.demoFlag = QStringLiteral("demo");
+    state_.demo = true;
 }
 
 void CommandChannel::loadSerialSettings() {
     serialSettings_.readAll();
-    serialSettings_.apply(serial_);
+    applySerialSettings();
+}
+
+void CommandChannel::applySerialSettings() {
+    serial_.setPortNumber(serialSettings_.portNumber());
+    serial_.setSettings(serialSettings_.lineSettings());
+    serial_.setHandshake(serialSettings_.handshakeMode());
+}
+
+int CommandChannel::serialPortNumber() const {
+    return serial_.portNumber();
+}
+
+bool CommandChannel::tryPort(int number, QString& why) {
+    const int previous = serial_.portNumber();
+    if (serial_.isOpen())
+        serial_.close();
+    serial_.setPortNumber(number);
+    const bool opened = serial_.open();
+    if (opened)
+        serial_.close();
+    else
+        why = serial_.errorText();
+    serial_.setPortNumber(opened ? number : previous);
+    return opened;
 }
 
 bool CommandChannel::sendSerial(const QByteArray& bytes) {
@@ -219,8 +245,8 @@ void CommandChannel::reportSerialFailure() {
                        .arg(serial_.deviceName(), serial_.errorText()));
 }
 
-QString CommandChannel::noValue(const QString& auswahl) const {
-    return auswahl + QLatin1Char(' ') + captions_.text(kNoValue);
+QueryResult CommandChannel::noValue(const QString& auswahl) const {
+    return {QueryResult::Kind::NoValue, auswahl + QLatin1Char(' ') + captions_.text(kNoValue)};
 }
 
 void Warten(short ms) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "SerialSettings.h"
+#include "link/QueryAnswer.h"
+#include "settings/SerialSettings.h"
 
 #include <QString>
 #include <functional>
@@ -29,12 +30,14 @@ public:
                    const Captions& captions, OperatorMessages& messages);
 
     // Serial: only out of demo mode, LF-terminated after clearing both
-    // buffers. Bus: written unchanged with ibwrt to the generator.
-    void Befehl_Senden(const QString& line);
+    // buffers. Bus: written unchanged with ibwrt to the generator. False when
+    // the line did not reach the interface (demo mode, a closed or failing
+    // port, a bus write error).
+    bool Befehl_Senden(const QString& line);
     // Asks the coder for `auswahl`; `text` only names the question in the log.
-    QString Q7_Abfrage(const QString& text, const QString& auswahl);
+    QueryResult Q7_Abfrage(const QString& text, const QString& auswahl);
     // Asks the generator for its header `auswahl` ("FREQ" -> "FREQ?").
-    QString ZOR_Abfrage(const QString& text, const QString& auswahl);
+    QueryResult ZOR_Abfrage(const QString& text, const QString& auswahl);
 
     // The opening step of the instrument initialisation: opens and clears the
     // bus device, or opens the serial port and sends one carriage return.
@@ -50,6 +53,12 @@ public:
     // Reads the serial settings file and applies it to the serial port (the
     // serial interface's part of switching interfaces).
     void loadSerialSettings();
+    // Port number, line settings and handshake of the current serial
+    // settings onto the port.
+    void applySerialSettings();
+    // Opens and closes port `number` to see that it exists and is free; the
+    // port keeps its number either way.
+    bool tryPort(int number, QString& why);
 
     // Runs when the serial line went away during the run: after the port
     // was closed, before the operator is told, so that the window is back in
@@ -57,16 +66,16 @@ public:
     void setLineLostHandler(std::function<void()> handler) { lineLost_ = std::move(handler); }
 
     LinkState& state() { return state_; }
-    SerialLine& serial() { return serial_; }
-    BusAdapter& bus() { return bus_; }
-    const CommandLog& log() const { return log_; }
+    const LinkState& state() const { return state_; }
+    int serialPortNumber() const;
 
 private:
     bool sendSerial(const QByteArray& bytes);
     QByteArray readSerial();
     bool openSerial();
     void reportSerialFailure();
-    QString noValue(const QString& auswahl) const;
+    QueryResult noValue(const QString& auswahl) const;
+    QueryResult answered(const QString& answer, const QString& auswahl) const;
 
     LinkState& state_;
     SerialLine& serial_;

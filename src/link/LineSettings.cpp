@@ -1,4 +1,4 @@
-#include "LineSettings.h"
+#include "link/LineSettings.h"
 
 #include <QStringList>
 
@@ -45,12 +45,6 @@ void readStopBits(const QString& part, LineSettings& settings) {
 }
 
 } // namespace
-
-QString lineSettingsText(const QString& baud, const QString& parity, const QString& dataBits,
-                         const QString& stopBits) {
-    return baud + QLatin1Char(',') + parity + QLatin1Char(',') + dataBits + QLatin1Char(',') +
-           stopBits;
-}
 
 LineSettings parseLineSettings(const QString& text) {
     LineSettings settings;

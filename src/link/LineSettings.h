@@ -15,11 +15,6 @@ struct LineSettings {
     StopBits stopBits = StopBits::One;
 };
 
-// Baud rate, parity letter, data bits and stop bits joined with commas,
-// without blanks: the port's line settings text.
-QString lineSettingsText(const QString& baud, const QString& parity, const QString& dataBits,
-                         const QString& stopBits);
-
 // Reads a line settings text; a part that is missing or makes no sense keeps
 // its usual value (9600 baud, no parity, 8 data bits, 1 stop bit).
 LineSettings parseLineSettings(const QString& text);

@@ -1,24 +1,28 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 
 namespace zor {
 
-// The program-wide state the instrument link shares with every page: which
-// interface is in use, whether commands may leave the program, and the bus
-// addresses and descriptors. Owned by the main window (or the command-line
-// tool) for the whole run.
+class DataFolder;
+
+// What the instrument link knows of its connection: which interface is in
+// use, whether commands may leave the program, and the bus addresses and
+// descriptors. Private to the link; the window and zor-rds-cli see it only
+// through the instrument's door.
 struct LinkState {
-    QString interfaceName;          // "COM": serial port; anything else: IEEE-488 bus
-    QString demoFlag = "demo";      // "demo": nothing is sent; "nodemo": connected
+    bool serialInterface = false;
+    // Until a connection is made, nothing leaves the program.
+    bool demo = true;
     std::int16_t generatorAddress = 0;
     std::int16_t secondAddress = 0;
     std::int16_t generatorDescriptor = 0;
     std::int16_t secondDescriptor = 0;
-
-    bool serial() const { return interfaceName == QLatin1String("COM"); }
-    bool demo() const { return demoFlag == QLatin1String("demo"); }
 };
+
+// The interface (key "INTERFACE" of section "BUS": "COM" is the serial port,
+// anything else the bus) and the two bus addresses ("ZOR1" and "VEX2" of
+// section "ADRESSEN") stored in the general settings file, in demo mode.
+LinkState storedLinkState(const DataFolder& folder);
 
 } // namespace zor

@@ -1,7 +1,7 @@
-#include "SerialPort.h"
+#include "link/SerialPort.h"
 
-#include "LineSettings.h"
-#include "settings/IniFile.h"
+#include "link/LineSettings.h"
+#include "settings/SerialSettings.h"
 
 #include <QDeadlineTimer>
 #include <utility>
@@ -68,14 +68,6 @@ QSerialPort::FlowControl qtFlowControl(int handshake) {
 
 } // namespace
 
-QString defaultSerialDevice(int number) {
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(number);
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
-#endif
-}
-
 // Qt reads whatever arrives whenever the window's event loop runs; a line
 // that never falls silent would otherwise fill memory between two commands.
 // With the buffer full Qt stops reading and the line waits in the driver.
@@ -100,9 +92,7 @@ void SerialPort::setHandshake(int mode) {
 }
 
 QString SerialPort::deviceName() const {
-    const QString configured =
-        Ini_Lesen(QStringLiteral("38xx"), QStringLiteral("Port%1").arg(number_), settingsFile_);
-    return configured.isEmpty() ? defaultSerialDevice(number_) : configured;
+    return SerialSettings(settingsFile_).deviceOfPort(number_);
 }
 
 bool SerialPort::open() {

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "SerialLine.h"
+#include "link/SerialLine.h"
 
 #include <QSerialPort>
 #include <QString>
 
 namespace zor {
-
-// The usual device of serial port `number`: COMn on Windows, /dev/ttyS<n-1>
-// elsewhere.
-QString defaultSerialDevice(int number);
 
 // The serial line on a real port through Qt SerialPort, without an event
 // loop: every operation waits (briefly, bounded) for its own completion.

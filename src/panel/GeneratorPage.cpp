@@ -4,7 +4,7 @@
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "panel/StatusLine.h"
 #include "settings/IniFile.h"
 
@@ -139,7 +139,7 @@ void GeneratorPage::showValue(DisplayLabel& display, const GeneratorValue& value
 }
 
 void GeneratorPage::sendValue(const char* parameterKey, const QString& text) {
-    sendParameter(context_, QLatin1String(parameterKey), text);
+    context_.instrument.send(QLatin1String(parameterKey), text);
 }
 
 EntryLimits GeneratorPage::limitsOf(const GeneratorValue& value) const {

@@ -1,29 +1,26 @@
 #pragma once
 
-#include "panel/CurrentValues.h"
 #include "settings/DataFolder.h"
+#include "translate/CurrentValues.h"
 
 namespace zor {
 
 class Captions;
-class InstrumentLink;
+class Instrument;
 class OperatorMessages;
 class StatusLine;
-struct LinkState;
 
 // What every tab page shares with the window: the data folder (settings
 // files and pictures), the status strip, the caption text table of the
-// current language, the program-wide link state and the operator's message
-// boxes. All of them outlive the pages.
+// current language, the operator's message boxes, the door to the
+// instrument and the window's current value texts. All of them outlive the
+// pages.
 struct PageContext {
     DataFolder data;
     StatusLine& status;
     Captions& texts;
-    LinkState& link;
     OperatorMessages& messages;
-    // The instrument: the translator for settings, the channel for queries.
-    InstrumentLink& instrument;
-    // The window's current value texts.
+    Instrument& instrument;
     CurrentValues& current;
 };
 

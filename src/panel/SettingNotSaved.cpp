@@ -1,6 +1,6 @@
 #include "panel/SettingNotSaved.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 
 namespace zor {
 

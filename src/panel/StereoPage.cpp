@@ -5,7 +5,7 @@
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "panel/SettingNotSaved.h"
 #include "settings/IniFile.h"
 
@@ -173,7 +173,7 @@ void StereoPage::optionChosen(int index, const OptionSetting& setting) {
 void StereoPage::keepSendAndStore(QString CurrentValues::*entry, const char* parameterKey,
                                   const QString& sent, const char* iniKey, const QString& stored) {
     context_.current.*entry = stored;
-    sendParameter(context_, QLatin1String(parameterKey), sent);
+    context_.instrument.send(QLatin1String(parameterKey), sent);
     store(iniKey, stored);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/CurrentValues.h"
+#include "translate/CurrentValues.h"
 #include "panel/StereoTexts.h"
 
 namespace zor {

@@ -1,6 +1,6 @@
 #include "rds/AF_Listenform.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/AccessibleNames.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"

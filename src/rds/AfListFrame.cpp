@@ -3,7 +3,7 @@
 #include "panel/DisplayLabel.h"
 #include "panel/PageContext.h"
 #include "panel/PageKit.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "rds/AfLists.h"
 
 #include <QButtonGroup>
@@ -62,7 +62,7 @@ void enableStoredAfLists(const DataFolder& data, const QString& kind, QButtonGro
 
 void sendStoredAfLists(PageContext& context, const QString& kind) {
     for (const SendStep& step : afSendPlan(storedAfLists(context.data, kind), kind))
-        sendParameter(context, step.key, step.value);
+        context.instrument.send(step.key, step.value);
 }
 
 } // namespace zor

@@ -2,7 +2,8 @@
 
 #include "panel/PageKit.h"
 #include "rds/RdsTexts.h"
-#include "panel/Sending.h"
+#include "panel/PageContext.h"
+#include "translate/Instrument.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -22,14 +23,14 @@ DataMode::DataMode(PageContext& context, QPushButton* button, QButtonGroup* patt
 
 void DataMode::Taste_DATA_MODE_Click() {
     const DataModeStep step = dataModeStep(button_->text());
-    sendParameter(context_, QStringLiteral("TEST_M"), step.value);
+    context_.instrument.send(QStringLiteral("TEST_M"), step.value);
     button_->setText(step.caption);
     for (QAbstractButton* option : patterns_->buttons())
         option->setEnabled(step.patternsEnabled);
 }
 
 void DataMode::TestDat_Opt_Click(int option) {
-    sendParameter(context_, QStringLiteral("TEST_D"), testPatternValue(option));
+    context_.instrument.send(QStringLiteral("TEST_D"), testPatternValue(option));
 }
 
 } // namespace zor

@@ -1,12 +1,12 @@
 #include "rds/DynamicPs.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/StatusLine.h"
 #include "rds/RdsPage.h"
 #include "rds/RdsTexts.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -38,12 +38,12 @@ void DynamicPs::PS_Timer_Timer() {
     PageContext& context = page_.context();
     alternation_ = nextAlternation(alternation_, page_.PS_T()->text());
     context.status.showStatus(kPsStatus, alternation_);
-    sendParameter(context, kPsKey, alternation_);
+    context.instrument.send(kPsKey, alternation_);
     context.messages.processPendingEvents();
     if (running_)
         return;
     context.status.showStatus(kPsStatus, page_.PS_T()->text());
-    sendParameter(context, kPsKey, context.status.statusText(kPsStatus));
+    context.instrument.send(kPsKey, context.status.statusText(kPsStatus));
 }
 
 void DynamicPs::reset() {

@@ -1,9 +1,9 @@
 #include "rds/EonPage.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "panel/StatusLine.h"
 #include "rds/AfLists.h"
 #include "rds/EonTaPulse.h"
@@ -265,7 +265,7 @@ void EonPage::EON_AFB_Senden_Click() {
 }
 
 void EonPage::send(const QString& key, QString value) {
-    sendParameter(context_, key, value);
+    context_.instrument.send(key, value);
 }
 
 void EonPage::store(const QString& key, const QString& value) {

@@ -1,9 +1,9 @@
 #include "rds/GroupsPage.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "rds/GroupSequence.h"
 #include "rds/RdsDataSet.h"
 #include "settings/Captions.h"
@@ -84,7 +84,7 @@ void GroupsPage::Gruppenfolge() {
     const QString sequence = groupSequenceText(groups);
     writeRdsKey(context_, kSequenceKey, sequence);
     Label10_->setText(readableGroupSequence(context_.texts.text(kSequenceHeading), groups));
-    sendParameter(context_, QStringLiteral("GROUPSEQ"), sequence);
+    context_.instrument.send(QStringLiteral("GROUPSEQ"), sequence);
 }
 
 void GroupsPage::GS_Senden_Click() {

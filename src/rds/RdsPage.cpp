@@ -1,6 +1,5 @@
 #include "rds/RdsPage.h"
 
-#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/LimitedTextEdit.h"
@@ -9,16 +8,14 @@
 #include "panel/Pictures.h"
 #include "panel/StatusLine.h"
 #include "panel/StereoPage.h"
-#include "rds/Clock.h"
+#include "translate/Clock.h"
 #include "rds/DataMode.h"
 #include "rds/DynamicPs.h"
 #include "rds/RdsTexts.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "rds/TrafficAnnouncements.h"
 #include "settings/Captions.h"
 #include "settings/IniFile.h"
-#include "translate/CommandTable.h"
-#include "translate/InstrumentLink.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -146,10 +143,6 @@ void RdsPage::setTextQuestion(InputDialog question) {
     question_ = std::move(question);
 }
 
-TranslatorInputs RdsPage::translatorInputs() const {
-    return {context_.current.eonPi, Uhr_Zeit_->text(), clock_->localTime()};
-}
-
 void RdsPage::restoreTrafficAnnouncements() {
     traffic_->restore();
 }
@@ -213,10 +206,7 @@ void RdsPage::Command3_Click() {
     const QString field = PI_T_->text();
     context_.status.showStatus(kPiStatus, field);
     store(QStringLiteral("PI"), field);
-    // The translator pads the current PI to four characters in place, so the
-    // initialisation later sends what the coder received now.
-    context_.instrument.translator().Parameter_Senden(QStringLiteral("PI"), context_.current.pi,
-                                                      context_.link.generatorDescriptor);
+    context_.instrument.send(QStringLiteral("PI"), context_.current.pi);
 }
 
 void RdsPage::PS_Taste_Click() {
@@ -224,14 +214,14 @@ void RdsPage::PS_Taste_Click() {
     context_.current.ps = ps;
     context_.status.showStatus(kPsStatus, ps);
     store(QStringLiteral("PS"), ps);
-    sendParameter(context_, QStringLiteral("PS"), ps);
+    context_.instrument.send(QStringLiteral("PS"), ps);
 }
 
 void RdsPage::PTY_Combo1_Click(int index) {
     const QString pty = zor::ptyValue(index);
     context_.status.showStatus(kPtyStatus, PTY_Combo1_->itemText(index));
     store(QStringLiteral("PTY"), pty);
-    sendParameter(context_, QStringLiteral("PTY"), pty);
+    context_.instrument.send(QStringLiteral("PTY"), pty);
 }
 
 void RdsPage::Check1_Click() {
@@ -240,7 +230,7 @@ void RdsPage::Check1_Click() {
     TA_Option(0)->setEnabled(true);
     TA_Option(1)->setEnabled(true);
     TA_Taste_->setEnabled(true);
-    sendParameter(context_, QStringLiteral("TP"), switchValue(checked));
+    context_.instrument.send(QStringLiteral("TP"), switchValue(checked));
 }
 
 void RdsPage::MS_opt_Click(int index) {
@@ -251,28 +241,28 @@ void RdsPage::MS_opt_Click(int index) {
     context_.status.showStatus(kMusicSpeechStatus,
                                context_.texts.text(index == 0 ? kMusicWord : kSpeechWord));
     store(QStringLiteral("MS"), letter);
-    sendParameter(context_, QStringLiteral("MS"), letter);
+    context_.instrument.send(QStringLiteral("MS"), letter);
 }
 
 void RdsPage::DI_Opt_Click(int index) {
-    if (context_.link.demo())
+    if (context_.instrument.isDemo())
         return;
     const QString decoderInfo = QString::number(index);
     store(QStringLiteral("DI"), decoderInfo);
-    sendParameter(context_, QStringLiteral("DI"), decoderInfo);
+    context_.instrument.send(QStringLiteral("DI"), decoderInfo);
 }
 
 void RdsPage::RT_Taste1_Click() {
     const QString radioText = radioTextValue(RT_Text1_->toPlainText());
     store(QStringLiteral("RTA"), radioText);
     context_.current.radioText = radioText;
-    sendParameter(context_, QStringLiteral("RT"), radioText);
+    context_.instrument.send(QStringLiteral("RT"), radioText);
 }
 
 void RdsPage::RT_clear1_Click() {
     RT_Text1_->clear();
     context_.current.radioText = kClearedRadioText;
-    sendParameter(context_, QStringLiteral("RT"), kClearedRadioText);
+    context_.instrument.send(QStringLiteral("RT"), kClearedRadioText);
 }
 
 void RdsPage::Timer1_Timer() {
@@ -281,7 +271,7 @@ void RdsPage::Timer1_Timer() {
     const QString time = clockText(clock_->localTime().time());
     Uhr_Zeit_->setText(time);
     context_.current.clock = time;
-    sendParameter(context_, QStringLiteral("UHR"), time);
+    context_.instrument.send(QStringLiteral("UHR"), time);
 }
 
 // Switching the clock off only stops the sending; the coder's clock is left

@@ -31,7 +31,6 @@ class PageKit;
 class PictureSwitch;
 class StereoPage;
 class TrafficAnnouncements;
-struct TranslatorInputs;
 
 // Tab 1 "R D S": PI, PS, dynamic PS, PTY, the traffic announcement frame,
 // RadioText, M/S, clock time and decoder information, with the timers that
@@ -112,9 +111,6 @@ class RdsPage : public QWidget {
     void setClock(const Clock& clock);
     // The input box of a double-click on the clock display.
     void setTextQuestion(InputDialog question);
-    // What the translator needs from the window at each command: the current
-    // EON PI, the clock display's text and the local date and time.
-    TranslatorInputs translatorInputs() const;
 
     TrafficAnnouncements& trafficAnnouncements() const { return *traffic_; }
     DynamicPs& dynamicPs() const { return *dynamicPs_; }

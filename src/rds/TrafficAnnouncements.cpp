@@ -1,15 +1,15 @@
 #include "rds/TrafficAnnouncements.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/StatusLine.h"
-#include "rds/Clock.h"
+#include "translate/Clock.h"
 #include "rds/DynamicPs.h"
 #include "rds/RdsPage.h"
 #include "rds/RdsTexts.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "rds/SettingsWriter.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
@@ -187,7 +187,7 @@ milliseconds TrafficAnnouncements::now() const {
 }
 
 void TrafficAnnouncements::hand(bool on) {
-    sendParameter(page_.context(), QStringLiteral("TA"), switchValue(on));
+    page_.context().instrument.send(QStringLiteral("TA"), switchValue(on));
 }
 
 void TrafficAnnouncements::chooseManual() {

@@ -1,10 +1,10 @@
 #include "tmc/TmcPage.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 #include "panel/SettingNotSaved.h"
 #include "settings/IniFile.h"
 #include "tmc/TmcCatalogue.h"
@@ -338,7 +338,7 @@ void TmcPage::TMC_Senden_Taste_Click() {
     const QString dataSet = context_.data.file(QLatin1String(kDataSetFile));
     bool stored = true;
     for (const TmcSendStep& step : tmcSendSteps(TMC_Gr8_Label_->text())) {
-        sendParameter(context_, step.key, step.value);
+        context_.instrument.send(step.key, step.value);
         stored = Ini_Schreiben(QLatin1String(kTmcStoreSection), QLatin1String(kTmcStoreKey),
                                step.value, dataSet) &&
                  stored;

@@ -21,8 +21,7 @@ enum class Format {
     Choice,        // the line listed for the value; empty for any other value
     Deviation,     // 10-Hz units as hertz
     Name8,         // padded to eight characters
-    PiWrittenBack, // padded to four characters and written back to the caller
-    PiCopy,        // padded to four characters, the caller's value untouched
+    Pi,            // padded to four characters
     Pty,           // two digits
     Eon,           // current EON PI "," value
     EonName8,      // current EON PI "," value padded to eight characters
@@ -137,7 +136,7 @@ constexpr Rule kRules[] = {
     coder("PS", "PS=", Format::Name8),
     coder("TEST_M", "BIN=", Format::Verbatim),
     coder("TEST_D", "BIN=", Format::Verbatim),
-    coder("PI", "PI=", Format::PiWrittenBack),
+    coder("PI", "PI=", Format::Pi),
     coder("TA", "TA=", Format::Verbatim),
     coder("RDS_PHASE", "RDS-PH=", Format::Verbatim),
     coder("PTY", "PTY=", Format::Pty),
@@ -156,7 +155,7 @@ constexpr Rule kRules[] = {
     coder("UHR", "CT=", Format::Clock),
     coder("ZEIT", "CT=", Format::TimeAndDate),
     coder("EON_PS", "EON-PS=", Format::EonName8),
-    coder("EON_PI", "EON-PI=", Format::PiCopy),
+    coder("EON_PI", "EON-PI=", Format::Pi),
     coder("EON_TA", "EON-TA=", Format::Eon),
     coder("EON_PTY", "EON-PTY=", Format::Eon),
     coder("EON_TP", "EON-TP=", Format::Eon),
@@ -207,7 +206,7 @@ bool clockSwitchedOff(const QString& value) {
     return value.toUpper() == QLatin1String("OFF") || value == QLatin1String("AUS");
 }
 
-QString formattedValue(const Rule& rule, QString& value, const TranslatorInputs& in) {
+QString formattedValue(const Rule& rule, const QString& value, const TranslatorInputs& in) {
     const QString comma = QStringLiteral(",");
     switch (rule.format) {
     case Format::Ignored:
@@ -220,10 +219,7 @@ QString formattedValue(const Rule& rule, QString& value, const TranslatorInputs&
         return deviationHz(value);
     case Format::Name8:
         return padded(value, 8, 8);
-    case Format::PiWrittenBack:
-        value = padded(value, 4, 8);
-        return value;
-    case Format::PiCopy:
+    case Format::Pi:
         return padded(value, 4, 8);
     case Format::Pty:
         return twoDigitPty(value);
@@ -243,7 +239,8 @@ QString formattedValue(const Rule& rule, QString& value, const TranslatorInputs&
 
 } // namespace
 
-std::optional<QString> commandLine(const QString& key, QString& value, const TranslatorInputs& in) {
+std::optional<QString> commandLine(const QString& key, const QString& value,
+                                   const TranslatorInputs& in) {
     const Rule* rule = findRule(key);
     if (rule == nullptr)
         return std::nullopt;

@@ -17,10 +17,9 @@ struct TranslatorInputs {
 
 // The command line for one parameter key: std::nullopt when the key is not in
 // the command table (keys match exactly, with case); an empty line for an
-// enumerated generator key whose value is not one of its choices. For "PI"
-// the value is first padded to four characters and written back, so the
-// caller keeps the text the coder received.
-std::optional<QString> commandLine(const QString& key, QString& value, const TranslatorInputs& in);
+// enumerated generator key whose value is not one of its choices.
+std::optional<QString> commandLine(const QString& key, const QString& value,
+                                   const TranslatorInputs& in);
 
 // The coder text wrapped into the generator command that carries it.
 QString coderCommand(const QString& coderText);

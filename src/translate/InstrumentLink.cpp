@@ -1,67 +1,141 @@
 #include "translate/InstrumentLink.h"
 
+#include "link/BusAdapter.h"
+#include "link/CommandChannel.h"
+#include "link/CommandLog.h"
+#include "link/GpibLibrary.h"
 #include "link/LinkState.h"
+#include "link/SerialPort.h"
+#include "settings/DataFolder.h"
 #include "settings/IniFile.h"
-#include "settings/NumberText.h"
-
-#include <QDateTime>
+#include "translate/Translator.h"
 
 namespace zor {
 
 namespace {
 
-QString general(const DataFolder& folder, const char* section, const char* key)
-{
-    return Ini_Lesen(QString::fromLatin1(section), QString::fromLatin1(key),
-                     folder.file(QString::fromLatin1(kGeneralFile)));
+QString general(const DataFolder& folder, const char* section, const char* key) {
+    return Ini_Lesen(QLatin1String(section), QLatin1String(key),
+                     folder.file(QLatin1String(kGeneralFile)));
 }
 
-// Addresses are 16-bit in the bus driver's interface; anything beyond that
-// range is as unusable as text.
-std::int16_t address(const QString& text)
-{
-    const double value = leadingNumber(text);
-    if (value < -32768.0 || value > 32767.0)
-        return 0;
-    return static_cast<std::int16_t>(value);
+Answer::Outcome outcomeOf(QueryResult::Kind kind) {
+    switch (kind) {
+    case QueryResult::Kind::Value:
+        return Answer::Outcome::Value;
+    case QueryResult::Kind::NoValue:
+        return Answer::Outcome::NoValue;
+    case QueryResult::Kind::NoReply:
+        return Answer::Outcome::NoReply;
+    }
+    return Answer::Outcome::NoValue;
 }
 
 } // namespace
 
-InstrumentLink::InstrumentLink(const DataFolder& folder, LinkState& state,
-                               const Captions& captions, OperatorMessages& messages)
-    : serialPort_(folder.file(QString::fromLatin1(kSerialFile))),
-      gpib_(general(folder, "BUS", "GpibLibrary")),
-      bus_(gpib_, captions, messages),
-      log_(folder.file(QString::fromLatin1(kLogFile)), storedLogFlag(folder)),
-      channel_(state, serialPort_, bus_, log_, captions, messages),
-      translator_(channel_, [this] { return currentInputs(); })
-{
-    channel_.serialSettings().setFilePath(folder.file(QString::fromLatin1(kSerialFile)));
+struct InstrumentLink::Parts {
+    Parts(const DataFolder& folder, const Captions& captions, OperatorMessages& messages,
+          const CurrentValues& current, const Clock& clock)
+        : state(storedLinkState(folder)),
+          serialPort(folder.file(QLatin1String(kSerialFile))),
+          gpib(general(folder, "BUS", "GpibLibrary")), bus(gpib, captions, messages),
+          log(folder.file(QLatin1String(kLogFile)),
+              CommandLog::flagFromText(general(folder, "ADRESSEN", "Log_Key"))),
+          channel(state, serialPort, bus, log, captions, messages),
+          translator(channel, log, current, clock) {
+        channel.serialSettings().setFilePath(folder.file(QLatin1String(kSerialFile)));
+    }
+
+    LinkState state;
+    SerialPort serialPort;
+    GpibLibrary gpib;
+    BusAdapter bus;
+    CommandLog log;
+    CommandChannel channel;
+    Translator translator;
+};
+
+InstrumentLink::InstrumentLink(const DataFolder& folder, const Captions& captions,
+                               OperatorMessages& messages, const CurrentValues& current,
+                               const Clock& clock)
+    : parts_(std::make_unique<Parts>(folder, captions, messages, current, clock)) {}
+
+InstrumentLink::~InstrumentLink() = default;
+
+void InstrumentLink::emptyLog() {
+    parts_->log.empty();
 }
 
-void InstrumentLink::setTranslatorInputs(std::function<TranslatorInputs()> inputs)
-{
-    inputs_ = std::move(inputs);
+bool InstrumentLink::send(const QString& key, const QString& value) {
+    return parts_->translator.Parameter_Senden(key, value);
 }
 
-TranslatorInputs InstrumentLink::currentInputs() const
-{
-    if (inputs_)
-        return inputs_();
-    return {QString(), QString(), QDateTime::currentDateTime()};
+Answer InstrumentLink::ask(const Question& question) {
+    const QueryResult result = question.target == QueryTarget::Coder
+                                   ? parts_->channel.Q7_Abfrage(question.label, question.key)
+                                   : parts_->channel.ZOR_Abfrage(question.label, question.key);
+    return {outcomeOf(result.kind), result.text};
 }
 
-void readLinkState(const DataFolder& folder, LinkState& state)
-{
-    state.interfaceName = general(folder, "BUS", "INTERFACE");
-    state.generatorAddress = address(general(folder, "ADRESSEN", "ZOR1"));
-    state.secondAddress = address(general(folder, "ADRESSEN", "VEX2"));
+bool InstrumentLink::connect() {
+    if (!parts_->channel.openInterface())
+        return false;
+    parts_->state.demo = false;
+    return true;
 }
 
-std::int16_t storedLogFlag(const DataFolder& folder)
-{
-    return CommandLog::flagFromText(general(folder, "ADRESSEN", "Log_Key"));
+void InstrumentLink::goToLocal() {
+    parts_->channel.goToLocal();
+}
+
+void InstrumentLink::enterDemo() {
+    parts_->state.demo = true;
+}
+
+bool InstrumentLink::isDemo() const {
+    return parts_->state.demo;
+}
+
+Interface InstrumentLink::interfaceInUse() const {
+    return parts_->state.serialInterface ? Interface::Serial : Interface::Bus;
+}
+
+void InstrumentLink::useInterface(Interface chosen) {
+    parts_->state.serialInterface = chosen == Interface::Serial;
+    if (parts_->state.serialInterface)
+        parts_->channel.loadSerialSettings();
+}
+
+int InstrumentLink::generatorAddress() const {
+    return parts_->state.generatorAddress;
+}
+
+void InstrumentLink::setGeneratorAddress(int address) {
+    parts_->state.generatorAddress = static_cast<std::int16_t>(address);
+}
+
+bool InstrumentLink::addressesClash() const {
+    return parts_->state.generatorAddress == parts_->state.secondAddress;
+}
+
+SerialSettings& InstrumentLink::serialSettings() {
+    return parts_->channel.serialSettings();
+}
+
+int InstrumentLink::serialPortNumber() const {
+    return parts_->channel.serialPortNumber();
+}
+
+bool InstrumentLink::tryPort(int number, QString& why) {
+    return parts_->channel.tryPort(number, why);
+}
+
+void InstrumentLink::applySerialSettings() {
+    parts_->channel.applySerialSettings();
+}
+
+void InstrumentLink::setLineLostHandler(std::function<void()> handler) {
+    parts_->channel.setLineLostHandler(std::move(handler));
 }
 
 } // namespace zor

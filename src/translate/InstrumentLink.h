@@ -1,57 +1,55 @@
 #pragma once
 
-#include "link/BusAdapter.h"
-#include "link/CommandChannel.h"
-#include "link/CommandLog.h"
-#include "link/GpibLibrary.h"
-#include "link/SerialPort.h"
-#include "link/SerialSettings.h"
-#include "settings/DataFolder.h"
-#include "translate/Translator.h"
+#include "translate/Instrument.h"
 
-#include <functional>
+#include <memory>
 
 namespace zor {
 
 class Captions;
+class Clock;
+class DataFolder;
 class OperatorMessages;
-struct LinkState;
+struct CurrentValues;
 
-// The instrument link of one run, assembled from the data folder: the serial
-// port with its settings file, the IEEE-488 driver named in "RDS_Allg.INI"
-// (or the usual one), the command log, the command channel and the translator.
-class InstrumentLink {
+// The instrument link of one run, assembled from the data folder: the
+// interface and bus addresses stored in "RDS_Allg.INI", the serial port with
+// its settings file, the IEEE-488 driver named there (or the usual one), the
+// command log, the command channel and the translator. The window and
+// zor-rds-cli build it alike and then use only its door.
+class InstrumentLink final : public Instrument {
 public:
-    InstrumentLink(const DataFolder& folder, LinkState& state, const Captions& captions,
-                   OperatorMessages& messages);
+    // The translator reads the EON PI and the clock display from `current`
+    // and the date from `clock`; the bus and query messages come from
+    // `captions`. All of them outlive the link.
+    InstrumentLink(const DataFolder& folder, const Captions& captions, OperatorMessages& messages,
+                   const CurrentValues& current, const Clock& clock);
+    ~InstrumentLink() override;
+    InstrumentLink(const InstrumentLink&) = delete;
+    InstrumentLink& operator=(const InstrumentLink&) = delete;
 
-    // Where the translator finds the current EON PI and the clock label's
-    // text; until set, both are empty and the time is the computer's.
-    void setTranslatorInputs(std::function<TranslatorInputs()> inputs);
-
-    SerialSettings& serialSettings() { return channel_.serialSettings(); }
-    SerialPort& serialPort() { return serialPort_; }
-    GpibLibrary& gpibLibrary() { return gpib_; }
-    BusAdapter& bus() { return bus_; }
-    CommandLog& log() { return log_; }
-    CommandChannel& channel() { return channel_; }
-    Translator& translator() { return translator_; }
+    // Empties the command log, as each start of the window does.
+    void emptyLog();
+    bool send(const QString& key, const QString& value) override;
+    Answer ask(const Question& question) override;
+    bool connect() override;
+    void goToLocal() override;
+    void enterDemo() override;
+    bool isDemo() const override;
+    Interface interfaceInUse() const override;
+    void useInterface(Interface chosen) override;
+    int generatorAddress() const override;
+    void setGeneratorAddress(int address) override;
+    bool addressesClash() const override;
+    SerialSettings& serialSettings() override;
+    int serialPortNumber() const override;
+    bool tryPort(int number, QString& why) override;
+    void applySerialSettings() override;
+    void setLineLostHandler(std::function<void()> handler) override;
 
 private:
-    TranslatorInputs currentInputs() const;
-
-    SerialPort serialPort_;
-    GpibLibrary gpib_;
-    BusAdapter bus_;
-    CommandLog log_;
-    CommandChannel channel_;
-    Translator translator_;
-    std::function<TranslatorInputs()> inputs_;
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
-
-// Fills the interface, the two bus addresses of `state` from "RDS_Allg.INI".
-void readLinkState(const DataFolder& folder, LinkState& state);
-// The log flag stored under "Log_Key".
-std::int16_t storedLogFlag(const DataFolder& folder);
 
 } // namespace zor

@@ -1,6 +1,6 @@
 #include "translate/ReadBack.h"
 
-#include "link/CommandChannel.h"
+#include "translate/Instrument.h"
 #include "settings/Captions.h"
 #include "settings/NumberText.h"
 
@@ -39,24 +39,24 @@ const ButtonText& textsOf(ReadBackButton button) {
     return kButtonTexts[0];
 }
 
-ReadBackQuery coder(const QString& label, const QString& key) {
-    return {label, key, QueryTarget::Coder};
+Question coder(const QString& label, const QString& key) {
+    return {QueryTarget::Coder, key, label};
 }
 
-ReadBackQuery generator(const QString& label, const QString& key) {
-    return {label, key, QueryTarget::Generator};
+Question generator(const QString& label, const QString& key) {
+    return {QueryTarget::Generator, key, label};
 }
 
-QList<ReadBackQuery> afQueries() {
-    QList<ReadBackQuery> queries;
+QList<Question> afQueries() {
+    QList<Question> queries;
     for (int n = 1; n <= 5; ++n) {
         queries << coder(QStringLiteral("AF_Liste%1?").arg(n), QStringLiteral("AF%1").arg(n));
     }
     return queries;
 }
 
-QList<ReadBackQuery> eonQueries(const QString& p) {
-    QList<ReadBackQuery> queries{
+QList<Question> eonQueries(const QString& p) {
+    QList<Question> queries{
         coder(QStringLiteral("EON PI?"), QStringLiteral("EON-PI")),
         coder(QStringLiteral("EON PS?") + p, QStringLiteral("EON-PS,") + p),
         coder(QStringLiteral("EON TP?") + p, QStringLiteral("EON-TP,") + p),
@@ -249,7 +249,7 @@ bool chainsFirstAnswer(ReadBackButton button) {
     return button == B::Command19;
 }
 
-QList<ReadBackQuery> readBackQueries(ReadBackButton button, const QString& eonPi) {
+QList<Question> readBackQueries(ReadBackButton button, const QString& eonPi) {
     switch (button) {
     case B::Command1:
         return {coder(QStringLiteral("Ari ein/aus?"), QStringLiteral("ARI")),
@@ -346,15 +346,12 @@ QString readBackDisplay(ReadBackButton button, const QStringList& answers, const
     return {};
 }
 
-QString runReadBack(ReadBackButton button, CommandChannel& channel, const Captions& captions,
+QString runReadBack(ReadBackButton button, Instrument& instrument, const Captions& captions,
                     QChar decimalSeparator) {
-    QList<ReadBackQuery> queries = readBackQueries(button);
+    QList<Question> queries = readBackQueries(button);
     QStringList answers;
     for (qsizetype i = 0; i < queries.size(); ++i) {
-        const ReadBackQuery& query = queries.at(i);
-        answers << (query.target == QueryTarget::Generator
-                        ? channel.ZOR_Abfrage(query.label, query.key)
-                        : channel.Q7_Abfrage(query.label, query.key));
+        answers << instrument.ask(queries.at(i)).text;
         if (i == 0 && chainsFirstAnswer(button))
             queries = readBackQueries(button, answers.front());
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translate/Instrument.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -9,7 +11,7 @@
 namespace zor {
 
 class Captions;
-class CommandChannel;
+class Instrument;
 
 // The twenty query buttons of the read-back page, named as the window names them.
 enum class ReadBackButton {
@@ -35,18 +37,6 @@ enum class ReadBackButton {
     Command22,
 };
 
-// Which part of the instrument answers a query: the coder option through
-// Q7_Abfrage or the generator itself through ZOR_Abfrage.
-enum class QueryTarget { Coder, Generator };
-
-struct ReadBackQuery {
-    QString label; // names the question in the command log only
-    QString key;   // the coder key or generator header asked for
-    QueryTarget target;
-
-    bool operator==(const ReadBackQuery&) const = default;
-};
-
 // Every button, in the order of the numbers in their names.
 const std::array<ReadBackButton, 20>& readBackButtons();
 // The object name of the button ("Command5").
@@ -59,7 +49,7 @@ bool chainsFirstAnswer(ReadBackButton button);
 // The queries of a button in the order they are asked. For the EON button,
 // `eonPi` is the coder's answer to the first query and is carried verbatim
 // into the later labels and keys; every other button ignores it.
-QList<ReadBackQuery> readBackQueries(ReadBackButton button, const QString& eonPi = QString());
+QList<Question> readBackQueries(ReadBackButton button, const QString& eonPi = QString());
 
 // The text of the display label for the answers of a button's queries, given
 // in the order of readBackQueries. Numbers are shown with `decimalSeparator`.
@@ -70,7 +60,7 @@ QString readBackDisplay(ReadBackButton button, const QStringList& answers, const
 
 // Asks the button's queries one after the other and returns the display
 // text. The caller keeps demo mode out: this always talks to the instrument.
-QString runReadBack(ReadBackButton button, CommandChannel& channel, const Captions& captions,
+QString runReadBack(ReadBackButton button, Instrument& instrument, const Captions& captions,
                     QChar decimalSeparator);
 
 } // namespace zor

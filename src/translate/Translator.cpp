@@ -3,23 +3,25 @@
 #include "link/CommandChannel.h"
 #include "link/CommandLog.h"
 #include "link/LinkState.h"
-
-#include <utility>
+#include "translate/Clock.h"
+#include "translate/CommandTable.h"
+#include "translate/CurrentValues.h"
 
 namespace zor {
 
-Translator::Translator(CommandChannel& channel, std::function<TranslatorInputs()> inputs)
-    : channel_(channel), inputs_(std::move(inputs)) {}
+Translator::Translator(CommandChannel& channel, CommandLog& log, const CurrentValues& current,
+                       const Clock& clock)
+    : channel_(channel), log_(log), current_(current), clock_(clock) {}
 
-void Translator::Parameter_Senden(const QString& key, QString& value, std::int16_t device) {
-    if (channel_.state().demo())
-        return;
-    const std::optional<QString> line = commandLine(key, value, inputs_());
+bool Translator::Parameter_Senden(const QString& key, const QString& value) {
+    if (channel_.state().demo)
+        return false;
+    const std::optional<QString> line =
+        commandLine(key, value, {current_.eonPi, current_.clock, clock_.localTime()});
     if (!line)
-        return;
-    channel_.log().Log_Schreiben(key, QString(), *line);
-    if (device == channel_.state().generatorDescriptor)
-        channel_.Befehl_Senden(*line);
+        return false;
+    log_.Log_Schreiben(key, QString(), *line);
+    return channel_.Befehl_Senden(*line);
 }
 
 } // namespace zor

@@ -1,33 +1,33 @@
 #pragma once
 
-#include "translate/CommandTable.h"
-
 #include <QString>
-#include <cstdint>
-#include <functional>
 
 namespace zor {
 
+class Clock;
 class CommandChannel;
+class CommandLog;
+struct CurrentValues;
 
-// The single door from a setting to the instrument: every handler and the
-// instrument initialisation hand over a parameter key and its value text,
-// and exactly one command line is logged and sent.
+// Turns a setting into its command line: every handler and the instrument
+// initialisation hand over a parameter key and its value text, and exactly
+// one command line is logged and sent. The current EON PI and clock display
+// come from the window's current values, the date from the clock.
 class Translator {
   public:
-    // `inputs` is asked at each call for the current EON PI, the clock
-    // label's text and the computer's date and time.
-    Translator(CommandChannel& channel, std::function<TranslatorInputs()> inputs);
+    Translator(CommandChannel& channel, CommandLog& log, const CurrentValues& current,
+               const Clock& clock);
 
-    // Does nothing in demo mode or for a key outside the command table.
-    // Otherwise builds the line (normalising `value` for "PI"), logs it under
-    // the key, and sends it, even when it is empty, if `device` is the
-    // generator's descriptor.
-    void Parameter_Senden(const QString& key, QString& value, std::int16_t device);
+    // Nothing in demo mode or for a key outside the command table. Otherwise
+    // logs the line under the key and sends it, even when it is empty. False
+    // when nothing reached the interface.
+    bool Parameter_Senden(const QString& key, const QString& value);
 
   private:
     CommandChannel& channel_;
-    std::function<TranslatorInputs()> inputs_;
+    CommandLog& log_;
+    const CurrentValues& current_;
+    const Clock& clock_;
 };
 
 } // namespace zor

@@ -1,6 +1,6 @@
 #include "ui/CaptionLoader.h"
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/ControlText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/GeneratorPage.h"

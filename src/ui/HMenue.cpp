@@ -1,8 +1,7 @@
 #include "ui/HMenue.h"
 
-#include "link/LinkState.h"
-#include "link/OperatorMessages.h"
-#include "link/ProgramTitle.h"
+#include "settings/OperatorMessages.h"
+#include "settings/ProgramTitle.h"
 #include "panel/AccessibleNames.h"
 #include "panel/ControlText.h"
 #include "panel/DisplayLabel.h"
@@ -19,7 +18,7 @@
 #include "rds/RdsPage.h"
 #include "settings/IniFile.h"
 #include "tmc/TmcPage.h"
-#include "translate/InstrumentLink.h"
+#include "translate/Instrument.h"
 #include "ui/AboutBox.h"
 #include "ui/CaptionLoader.h"
 #include "ui/QueryPage.h"
@@ -82,11 +81,11 @@ QWidget* prepareClient(QMainWindow* window, const DataFolder& data) {
 
 } // namespace
 
-HMenue::HMenue(const DataFolder& data, Captions& texts, LinkState& link, OperatorMessages& messages,
-               InstrumentLink& instrument, QWidget* parent)
+HMenue::HMenue(const DataFolder& data, Captions& texts, OperatorMessages& messages,
+               Instrument& instrument, CurrentValues& current, QWidget* parent)
     : QMainWindow(parent), client_(prepareClient(this, data)),
       status_(new StatusStrip(data.path(), client_)),
-      context_{data, *status_, texts, link, messages, instrument, current_},
+      context_{data, *status_, texts, messages, instrument, current},
       loader_(std::make_unique<CaptionLoader>(*this)) {
     status_->setGeometry(twipsToPixels(TwipRect{0, 0, kClientWidth, 585}));
     buildPages();
@@ -196,9 +195,9 @@ void HMenue::buildMenu() {
     named(Mnu_Info_RS232_, "Mnu_Info_RS232");
 
     connect(Mnu_Info_Interface_COM_, &QAction::triggered, this,
-            [this] { chooseInterface(QStringLiteral("COM")); });
+            [this] { chooseInterface(Interface::Serial); });
     connect(Mnu_Info_Interface_IEC_, &QAction::triggered, this,
-            [this] { chooseInterface(QStringLiteral("IEC")); });
+            [this] { chooseInterface(Interface::Bus); });
     connect(Mnu_Info_Ueber_, &QAction::triggered, this, &HMenue::showAbout);
     connect(Mnu_Info_Sprache_, &QMenu::aboutToShow, this, &HMenue::storePilotPhase);
     connect(Mnu_Info_Sprache_D_, &QAction::triggered, this,
@@ -238,7 +237,7 @@ void HMenue::runCaptionLoader() {
 }
 
 void HMenue::Schnittstellen_Toggle() {
-    const bool serial = context_.link.serial();
+    const bool serial = context_.instrument.interfaceInUse() == Interface::Serial;
     for (QWidget* address : {static_cast<QWidget*>(Adr1_VScroll_),
                              static_cast<QWidget*>(Adr1_Label_), static_cast<QWidget*>(Label6_)})
         address->setVisible(!serial);
@@ -247,8 +246,6 @@ void HMenue::Schnittstellen_Toggle() {
     Mnu_Info_Interface_IEC_->setEnabled(serial);
     INIT_Taste_->setText(serial ? QStringLiteral("Init COM") : QStringLiteral("Init IEEE"));
     refreshAccessibleNames(client_, language_ == QLatin1String("deutsch"));
-    if (serial)
-        emit serialInterfaceChosen();
 }
 
 void HMenue::showNotConnected() {
@@ -259,7 +256,7 @@ void HMenue::showNotConnected() {
     INIT_Taste_->setEnabled(true);
     Ende_Taste_->setEnabled(true);
     Mnu_Info_Interface_->menuAction()->setEnabled(true);
-    Mnu_Info_RS232_->setEnabled(context_.link.serial());
+    Mnu_Info_RS232_->setEnabled(context_.instrument.interfaceInUse() == Interface::Serial);
     eon_->EON_TA_Zeit()->stop();
 }
 
@@ -292,7 +289,7 @@ void HMenue::setBusAddress(int address) {
 
 void HMenue::showBusAddress(int address) {
     Adr1_Label_->setText(QString::number(address));
-    context_.link.generatorAddress = static_cast<std::int16_t>(address);
+    context_.instrument.setGeneratorAddress(address);
 }
 
 void HMenue::setRdsMode(const QString& mode) {
@@ -312,8 +309,7 @@ void HMenue::showAbout() {
 // The dialog lives only while it is shown; each opening reads the settings
 // file afresh.
 void HMenue::openSerialSettings() {
-    RS232Set dialog(context_.instrument.serialSettings(), context_.instrument.serialPort(),
-                    context_.messages, this);
+    RS232Set dialog(context_.instrument, context_.messages, this);
     refreshAccessibleNames(&dialog, language_ == QLatin1String("deutsch"));
     dialog.exec();
 }
@@ -326,9 +322,10 @@ bool HMenue::storeGeneral(const QString& section, const QString& key, const QStr
     return false;
 }
 
-void HMenue::chooseInterface(const QString& interfaceName) {
-    context_.link.interfaceName = interfaceName;
-    storeGeneral(QStringLiteral("BUS"), QStringLiteral("Interface"), interfaceName);
+void HMenue::chooseInterface(Interface chosen) {
+    context_.instrument.useInterface(chosen);
+    storeGeneral(QStringLiteral("BUS"), QStringLiteral("Interface"),
+                 chosen == Interface::Serial ? QStringLiteral("COM") : QStringLiteral("IEC"));
     Schnittstellen_Toggle();
 }
 
@@ -340,10 +337,9 @@ void HMenue::chooseLanguage(const QString& language) {
         runCaptionLoader();
 }
 
+// The entry names the mode a click selects: the one not in force.
 void HMenue::switchRdsMode() {
-    // The entry names the mode a click selects.
-    const bool toRds = Mnu_Info_RDS_RBDS_->text() == QLatin1String("RDS");
-    setRdsMode(toRds ? QStringLiteral("RDS") : QStringLiteral("RBDS"));
+    setRdsMode(rdsMode_ == QLatin1String("RDS") ? QStringLiteral("RBDS") : QStringLiteral("RDS"));
     storeGeneral(QStringLiteral("Sprache"), QStringLiteral("RDS_RBDS"), rdsMode_);
     Beschrifter();
     loader_->chooseStoredPty();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "translate/Instrument.h"
 #include "settings/DataFolder.h"
 
 #include <QMainWindow>
@@ -24,7 +25,7 @@ class DisplayLabel;
 class EonPage;
 class GeneratorPage;
 class GroupsPage;
-class InstrumentLink;
+class Instrument;
 class OperatorMessages;
 class QueryPage;
 class RdsPage;
@@ -32,7 +33,6 @@ class StatusStrip;
 class StereoPage;
 class StorePage;
 class TmcPage;
-struct LinkState;
 
 // The main window: the status strip, the tab control with its nine pages,
 // the bottom bar with the start-up buttons and the bus address, the hidden
@@ -47,11 +47,11 @@ class HMenue : public QMainWindow {
 
   public:
     // The settings files and pictures come from `data`; `texts` is the caption
-    // text table the caption loader fills; `link` is the program-wide
-    // interface and address state; `messages` reaches the operator.
-    // `instrument` carries settings and queries to the instrument.
-    HMenue(const DataFolder& data, Captions& texts, LinkState& link, OperatorMessages& messages,
-           InstrumentLink& instrument, QWidget* parent = nullptr);
+    // text table the caption loader fills; `messages` reaches the operator;
+    // `instrument` carries settings and queries to the instrument; `current`
+    // holds the value texts the pages keep for the initialisation.
+    HMenue(const DataFolder& data, Captions& texts, OperatorMessages& messages,
+           Instrument& instrument, CurrentValues& current, QWidget* parent = nullptr);
     ~HMenue() override;
 
     // Sizes the window to its client area and centres it on the screen.
@@ -60,9 +60,8 @@ class HMenue : public QMainWindow {
     // Loads the captions, the text table and the programme-type lists of the
     // language stored under "Sprache" in the general settings file.
     void Beschrifter();
-    // Adapts the window to the interface in LinkState: bus address control,
-    // menu entries and the caption of INIT_Taste. Raises
-    // serialInterfaceChosen() when the serial port is the one in use.
+    // Adapts the window to the instrument's interface: bus address control,
+    // menu entries and the caption of INIT_Taste.
     void Schnittstellen_Toggle();
 
     // Not connected (start-up and "Local"): only the bottom bar is usable.
@@ -90,10 +89,9 @@ class HMenue : public QMainWindow {
     const DataFolder& dataFolder() const { return context_.data; }
     PageContext& pageContext() { return context_; }
     Captions& texts() { return context_.texts; }
-    LinkState& link() { return context_.link; }
     OperatorMessages& messages() { return context_.messages; }
-    InstrumentLink& instrument() { return context_.instrument; }
-    CurrentValues& currentValues() { return current_; }
+    Instrument& instrument() { return context_.instrument; }
+    CurrentValues& currentValues() { return context_.current; }
 
     StatusStrip* statusStrip() const { return status_; }
     StereoPage* stereoPage() const { return stereo_; }
@@ -131,18 +129,13 @@ class HMenue : public QMainWindow {
     QAction* Mnu_Info_RDS_RBDS() const { return Mnu_Info_RDS_RBDS_; }
     QAction* Mnu_Info_RS232() const { return Mnu_Info_RS232_; }
 
-  signals:
-    // The serial port became the interface in use: its settings file is to
-    // be loaded and applied to the port.
-    void serialInterfaceChosen();
-
   private:
     void buildPages();
     void buildBottomBar();
     void buildMenu();
     void refreshWindowNames();
 
-    void chooseInterface(const QString& interfaceName);
+    void chooseInterface(Interface chosen);
     void chooseLanguage(const QString& language);
     void switchRdsMode();
     void storePilotPhase();
@@ -154,7 +147,6 @@ class HMenue : public QMainWindow {
 
     QWidget* client_;
     StatusStrip* status_;
-    CurrentValues current_;
     PageContext context_;
     std::unique_ptr<CaptionLoader> loader_;
     QString language_;

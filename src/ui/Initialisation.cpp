@@ -1,7 +1,6 @@
 #include "ui/Initialisation.h"
 
-#include "link/LinkState.h"
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/GeneratorPage.h"
 #include "rds/AfListPage.h"
@@ -9,7 +8,7 @@
 #include "rds/GroupsPage.h"
 #include "rds/RdsPage.h"
 #include "settings/IniFile.h"
-#include "translate/InstrumentLink.h"
+#include "translate/Instrument.h"
 #include "ui/HMenue.h"
 #include "ui/QueryPage.h"
 
@@ -25,25 +24,22 @@ constexpr int kDemoAnswerText = 140;
 } // namespace
 
 Initialisation::Initialisation(HMenue& window)
-    : QObject(&window), window_(window), channel_(window.instrument().channel()) {
+    : QObject(&window), window_(window), instrument_(window.instrument()) {
     connect(window.INIT_Taste(), &QPushButton::clicked, this, &Initialisation::INIT_Taste_Click);
     connect(window.Command2(), &QPushButton::clicked, this, &Initialisation::Command2_Click);
     connect(window.GTL_Taste(), &QPushButton::clicked, this, &Initialisation::GTL_Taste_Click);
-    connect(&window, &HMenue::serialInterfaceChosen, this,
-            [&window] { window.instrument().channel().loadSerialSettings(); });
-    channel_.setLineLostHandler([this] { lineLost(); });
+    instrument_.setLineLostHandler([this] { lineLost(); });
 }
 
-// The channel outlives the window and this object.
+// The instrument outlives the window and this object.
 Initialisation::~Initialisation() {
-    channel_.setLineLostHandler({});
+    instrument_.setLineLostHandler({});
 }
 
 // The second address belongs to another device on the same bus; with both
 // at one address neither could be told apart.
 bool Initialisation::addressesClash() {
-    const LinkState& link = window_.link();
-    if (link.generatorAddress != link.secondAddress)
+    if (!instrument_.addressesClash())
         return false;
     window_.messages().warn(QStringLiteral("Fehler!"), QStringLiteral("gleiche Adressen!"));
     return true;
@@ -52,11 +48,10 @@ bool Initialisation::addressesClash() {
 void Initialisation::INIT_Taste_Click() {
     if (addressesClash())
         return;
-    if (!window_.instrument().channel().openInterface())
+    if (!instrument_.connect())
         return;
     window_.queryPage()->Fragen_Schalter();
     window_.showConnected();
-    window_.link().demoFlag = QStringLiteral("nodemo");
 
     sendStereoSettings();
     sendRdsSettings();
@@ -65,7 +60,7 @@ void Initialisation::INIT_Taste_Click() {
 }
 
 void Initialisation::sendStereoSettings() {
-    CurrentValues& current = window_.currentValues();
+    const CurrentValues& current = window_.currentValues();
     send(QStringLiteral("AM_AUS"));
     send(QStringLiteral("FM_AUS"));
     send(QStringLiteral("STEREO_EIN"));
@@ -83,10 +78,8 @@ void Initialisation::sendStereoSettings() {
     send(QStringLiteral("RDS_PHASE"), current.rdsPhase);
 }
 
-// The PI is handed over as the window's own text, so the coder's four
-// characters are what the window keeps from here on.
 void Initialisation::sendRdsSettings() {
-    CurrentValues& current = window_.currentValues();
+    const CurrentValues& current = window_.currentValues();
     RdsPage* rds = window_.rdsPage();
     send(QStringLiteral("PI"), current.pi);
     rds->switchTpOn();
@@ -96,12 +89,11 @@ void Initialisation::sendRdsSettings() {
     send(QStringLiteral("MS"), current.musicSpeech);
     send(QStringLiteral("RT"), current.radioText);
     window_.afListPage()->Taste_AF_Senden_Click();
-    QString pty = rds->ptyValue();
-    send(QStringLiteral("PTY"), pty);
+    send(QStringLiteral("PTY"), rds->ptyValue());
 }
 
 void Initialisation::sendEonSettings() {
-    CurrentValues& current = window_.currentValues();
+    const CurrentValues& current = window_.currentValues();
     send(QStringLiteral("EON_PI"), current.eonPi);
     send(QStringLiteral("EON_TA"), current.eonTa);
     send(QStringLiteral("EON_TP"), current.eonTp);
@@ -110,15 +102,8 @@ void Initialisation::sendEonSettings() {
     window_.groupsPage()->Gruppenfolge();
 }
 
-void Initialisation::send(const QString& key, QString& value) {
-    window_.instrument().translator().Parameter_Senden(key, value,
-                                                       window_.link().generatorDescriptor);
-}
-
-// Keys whose command ignores the value.
-void Initialisation::send(const QString& key) {
-    QString ignored;
-    send(key, ignored);
+void Initialisation::send(const QString& key, const QString& value) {
+    instrument_.send(key, value);
 }
 
 void Initialisation::Command2_Click() {
@@ -126,15 +111,15 @@ void Initialisation::Command2_Click() {
         return;
     window_.showDemo();
     window_.queryPage()->gelesen()->setText(storedLanguageText(kDemoAnswerText));
-    window_.link().demoFlag = QStringLiteral("demo");
+    instrument_.enterDemo();
     window_.rdsPage()->MS_opt_Click(0);
     window_.generatorPage()->showStoredValues(false);
 }
 
 void Initialisation::GTL_Taste_Click() {
     window_.showNotConnected();
-    const bool bus = !window_.link().serial();
-    window_.instrument().channel().goToLocal();
+    const bool bus = instrument_.interfaceInUse() == Interface::Bus;
+    instrument_.goToLocal();
     if (bus)
         window_.rdsPage()->stopDynamicPs();
 }
@@ -145,7 +130,7 @@ void Initialisation::GTL_Taste_Click() {
 // still running finds the program in demo mode or the port closed.
 void Initialisation::lineLost() {
     window_.showNotConnected();
-    channel_.goToLocal();
+    instrument_.goToLocal();
 }
 
 // Read from the language file itself: the caption text table holds only

@@ -5,8 +5,8 @@
 
 namespace zor {
 
-class CommandChannel;
 class HMenue;
+class Instrument;
 
 // The buttons that connect the window to the instrument and release it
 // again: INIT_Taste pushes the whole stored configuration, Command2 opens
@@ -38,15 +38,15 @@ public:
 private:
     void lineLost();
     bool addressesClash();
-    void send(const QString& key, QString& value);
-    void send(const QString& key);
+    // Keys whose command ignores the value go without one.
+    void send(const QString& key, const QString& value = {});
     void sendStereoSettings();
     void sendRdsSettings();
     void sendEonSettings();
     QString storedLanguageText(int number) const;
 
     HMenue& window_;
-    CommandChannel& channel_;
+    Instrument& instrument_;
 };
 
 } // namespace zor

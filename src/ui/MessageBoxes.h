@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 
 #include <QPointer>
 #include <QString>

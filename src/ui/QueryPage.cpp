@@ -1,9 +1,8 @@
 #include "ui/QueryPage.h"
 
-#include "link/LinkState.h"
+#include "translate/Instrument.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
-#include "translate/InstrumentLink.h"
 
 #include <QLocale>
 #include <QPushButton>
@@ -89,10 +88,10 @@ void QueryPage::Command_Click(int number) {
 }
 
 void QueryPage::runQuery(ReadBackButton button) {
-    if (context_.link.demo())
+    if (context_.instrument.isDemo())
         return;
     gelesen_->setText(
-        runReadBack(button, context_.instrument.channel(), context_.texts, decimalSeparator()));
+        runReadBack(button, context_.instrument, context_.texts, decimalSeparator()));
 }
 
 } // namespace zor

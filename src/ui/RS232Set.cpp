@@ -1,9 +1,8 @@
 #include "ui/RS232Set.h"
 
-#include "link/OperatorMessages.h"
-#include "link/SerialLine.h"
-#include "link/SerialPort.h"
-#include "link/SerialSettings.h"
+#include "settings/OperatorMessages.h"
+#include "settings/SerialSettings.h"
+#include "translate/Instrument.h"
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
 #include "settings/NumberText.h"
@@ -41,12 +40,6 @@ bool echoIsOn(const QString& echo) {
            leadingNumber(echo) != 0;
 }
 
-QString portDevice(const QString& settingsFile, int number) {
-    SerialPort probe(settingsFile);
-    probe.setPortNumber(number);
-    return probe.deviceName();
-}
-
 QString unusablePortText(int number) {
     return QStringLiteral("Der von Ihnen gewählte ComPort : ") + QString::number(number) +
            QStringLiteral(" läßt sich nicht ansprechen.") + QLatin1Char('\r') +
@@ -54,9 +47,8 @@ QString unusablePortText(int number) {
            QStringLiteral("\r\r") + QStringLiteral("Bitte benutzen Sie einen anderen Com Port !");
 }
 
-RS232Set::RS232Set(SerialSettings& settings, SerialLine& port, OperatorMessages& messages,
-                   QWidget* parent)
-    : QDialog(parent), settings_(settings), port_(port), messages_(messages) {
+RS232Set::RS232Set(Instrument& instrument, OperatorMessages& messages, QWidget* parent)
+    : QDialog(parent), instrument_(instrument), settings_(instrument.serialSettings()), messages_(messages) {
     setObjectName(QStringLiteral("RS232Set"));
     setWindowTitle(QStringLiteral("Communication Parameter"));
     setModal(true);
@@ -250,14 +242,13 @@ void RS232Set::load() {
     settings_.readAddress();
     (settings_.demo == QLatin1String("demo") ? Option_Demo_ja_ : Option_Demo_Nein_)
         ->setChecked(true);
-    port_.setPortNumber(settings_.portNumber());
-    port_.setSettings(settings_.lineSettings());
+    instrument_.applySerialSettings();
     for (int number = 1; number <= kPorts; ++number)
         ComPorts_[number - 1]->setToolTip(
-            QStringLiteral("Com%1: %2").arg(number).arg(portDevice(settings_.filePath(), number)));
-    if (QRadioButton* port = ComPort(port_.portNumber()))
+            QStringLiteral("Com%1: %2").arg(number).arg(settings_.deviceOfPort(number)));
+    if (QRadioButton* port = ComPort(instrument_.serialPortNumber()))
         port->setChecked(true);
-    showPortDevice(port_.portNumber());
+    showPortDevice(instrument_.serialPortNumber());
     showStoredChoices();
 }
 
@@ -292,13 +283,13 @@ void RS232Set::showStoredChoices() {
 }
 
 void RS232Set::showPortDevice(int number) {
-    ComPort_Geraet_->setText(portDevice(settings_.filePath(), number));
+    ComPort_Geraet_->setText(settings_.deviceOfPort(number));
     ComPort_Geraet_->setToolTip(ComPort_Geraet_->text());
 }
 
 void RS232Set::OKButton_Click() {
     const int chosen = settings_.portNumber();
-    if (chosen != port_.portNumber() && !portWorks(chosen))
+    if (chosen != instrument_.serialPortNumber() && !portWorks(chosen))
         return;
     if (!settings_.writeAll()) {
         messages_.warn(kTitle, QStringLiteral("Die Einstellungen lassen sich nicht in \"%1\" "
@@ -308,9 +299,7 @@ void RS232Set::OKButton_Click() {
         return;
     }
     settings_.readAll();
-    settings_.apply(port_);
-    port_.setPortNumber(settings_.portNumber());
-    port_.setSettings(settings_.lineSettings());
+    instrument_.applySerialSettings();
     if (Option_Demo_ja_->isChecked())
         chooseDemo(QStringLiteral("demo"));
     else if (Option_Demo_Nein_->isChecked())
@@ -325,17 +314,11 @@ void RS232Set::CancelButton_Click() {
 // Opens the chosen port once to see that it exists and is free; the port
 // keeps its old number when it cannot be opened.
 bool RS232Set::portWorks(int number) {
-    const int previous = port_.portNumber();
-    if (port_.isOpen())
-        port_.close();
-    port_.setPortNumber(number);
-    if (port_.open()) {
-        port_.close();
+    QString why;
+    if (instrument_.tryPort(number, why))
         return true;
-    }
     QApplication::beep();
     messages_.warn(kTitle, unusablePortText(number));
-    port_.setPortNumber(previous);
     return false;
 }
 

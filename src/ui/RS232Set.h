@@ -12,8 +12,8 @@ class QRadioButton;
 
 namespace zor {
 
+class Instrument;
 class OperatorMessages;
-class SerialLine;
 class SerialSettings;
 
 // The serial settings dialog "Communication Parameter": port, baud rate,
@@ -26,10 +26,10 @@ class RS232Set : public QDialog {
     Q_OBJECT
 
 public:
-    // Reads the settings file and shows the stored choices. `settings` and
-    // `port` are the program's; `messages` reaches the operator.
-    RS232Set(SerialSettings& settings, SerialLine& port, OperatorMessages& messages,
-             QWidget* parent = nullptr);
+    // Reads the settings file and shows the stored choices. The current
+    // serial settings and the port are the instrument's; `messages` reaches
+    // the operator.
+    RS232Set(Instrument& instrument, OperatorMessages& messages, QWidget* parent = nullptr);
 
     QGroupBox* frame(const QString& name) const;
     QRadioButton* Baud3() const { return Baud3_; }
@@ -81,8 +81,8 @@ private:
     void reportUnusablePort(int number);
     void chooseDemo(const QString& demo);
 
+    Instrument& instrument_;
     SerialSettings& settings_;
-    SerialLine& port_;
     OperatorMessages& messages_;
 
     QRadioButton* Baud3_ = nullptr;
@@ -116,10 +116,6 @@ private:
 // Whether a stored echo value means "on": "True" in any letter case or a
 // number other than 0.
 bool echoIsOn(const QString& echo);
-
-// The device port `number` stands for, as the serial port opens it: key
-// "Port<number>" of the serial settings file, else the usual device.
-QString portDevice(const QString& settingsFile, int number);
 
 // The message for a port that could not be opened.
 QString unusablePortText(int number);

@@ -1,7 +1,7 @@
 #include "ui/StorePage.h"
 
 #include "panel/PageKit.h"
-#include "panel/Sending.h"
+#include "translate/Instrument.h"
 
 #include <QPushButton>
 
@@ -26,7 +26,7 @@ QPushButton* StorePage::Store_Taste(int index) const {
 
 // The coder keeps the data sets itself; no file of the program changes.
 void StorePage::Store_Taste_Click(int index) {
-    sendParameter(context_, QStringLiteral("STORE"), QString::number(index + 1));
+    context_.instrument.send(QStringLiteral("STORE"), QString::number(index + 1));
 }
 
 } // namespace zor

@@ -3,7 +3,7 @@
 // the file's name, and changes no file it could not read as settings, not
 // even when the operator changes settings afterwards.
 #include "StartFixture.h"
-#include "link/SerialSettings.h"
+#include "settings/SerialSettings.h"
 #include "panel/StereoPage.h"
 #include "rds/RdsPage.h"
 
@@ -82,7 +82,7 @@ protected:
 
     void expectNotConnected() {
         EXPECT_FALSE(window().SSTab1()->isEnabled());
-        EXPECT_EQ(start().link().demoFlag, QStringLiteral("demo"));
+        EXPECT_TRUE(start().instrument().isDemo());
         EXPECT_TRUE(messages.criticals.isEmpty()) << messages.criticals.join('\n').toStdString();
     }
 

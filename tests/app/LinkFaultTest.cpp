@@ -114,18 +114,17 @@ protected:
     }
 
     void expectConnected() {
-        EXPECT_EQ(start().link().demoFlag, QStringLiteral("nodemo"));
+        EXPECT_FALSE(start().instrument().isDemo());
         EXPECT_TRUE(window().SSTab1()->isEnabled());
         EXPECT_TRUE(window().GTL_Taste()->isEnabled());
         EXPECT_FALSE(window().INIT_Taste()->isEnabled());
     }
     void expectReadyForInit() {
-        EXPECT_EQ(start().link().demoFlag, QStringLiteral("demo"));
+        EXPECT_TRUE(start().instrument().isDemo());
         EXPECT_FALSE(window().SSTab1()->isEnabled());
         EXPECT_FALSE(window().GTL_Taste()->isEnabled());
         EXPECT_TRUE(window().Frame8()->isEnabled());
         EXPECT_TRUE(window().INIT_Taste()->isEnabled());
-        EXPECT_FALSE(start().instrument().serialPort().isOpen());
     }
 
     QString noValue(const QString& key) const { return key + QLatin1Char(' ') + text(143); }

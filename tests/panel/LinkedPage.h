@@ -27,12 +27,10 @@ protected:
         Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("ComPort"), QStringLiteral("1"),
                       serialFile);
         Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Port1"), sim.ttyPath(), serialFile);
-        services.link.interfaceName = QStringLiteral("COM");
-        services.instrument.channel().loadSerialSettings();
-        services.instrument.channel().openInterface();
+        services.gate.useInterface(Interface::Serial);
+        ASSERT_TRUE(services.gate.connect());
         // The opening carriage return is no command of the page.
         ASSERT_TRUE(sim.waitForRecorded(1, kWaitMs));
-        services.link.demoFlag = QStringLiteral("nodemo");
         mark_ = sim.recorded().size();
         ASSERT_TRUE(services.messages.warnings.isEmpty());
         ASSERT_TRUE(services.messages.criticals.isEmpty());
@@ -42,13 +40,7 @@ protected:
     // command no page sends goes out after them, and the record is read up to
     // it, so nothing still on its way is missed.
     QByteArray receivedSince() {
-        const bool demo = services.link.demo();
-        services.link.demoFlag = QStringLiteral("nodemo");
-        QString closing;
-        services.instrument.translator().Parameter_Senden(QStringLiteral("FM_EIN"), closing,
-                                                          services.link.generatorDescriptor);
-        if (demo)
-            services.link.demoFlag = QStringLiteral("demo");
+        services.instrument.send(QStringLiteral("FM_EIN"), QString());
         const QByteArray closingLine("FM:STAT ON\n");
         QElapsedTimer waited;
         waited.start();

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "link/LinkState.h"
-#include "link/OperatorMessages.h"
+#include "translate/Clock.h"
+#include "settings/OperatorMessages.h"
 #include "panel/OffscreenApp.h"
 #include "panel/PageContext.h"
 #include "translate/InstrumentLink.h"
 #include "panel/StatusLine.h"
 #include "settings/Captions.h"
+#include "support/GatedInstrument.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -52,17 +53,18 @@ class RecordedMessages : public OperatorMessages {
 
 // What every page is built with, over an empty data folder.
 struct PageServices {
-    PageServices()
-        : instrument(DataFolder(folder.path()), link, texts, messages),
-          context{DataFolder(folder.path()), status, texts, link, messages, instrument, current} {}
+    explicit PageServices(const Clock& clock = systemClock())
+        : instrument(DataFolder(folder.path()), texts, messages, current, clock),
+          gate(instrument),
+          context{DataFolder(folder.path()), status, texts, messages, gate, current} {}
 
     QTemporaryDir folder;
     StatusFields status;
     Captions texts;
-    LinkState link;
     RecordedMessages messages;
-    InstrumentLink instrument;
     CurrentValues current;
+    InstrumentLink instrument;
+    GatedInstrument gate;
     PageContext context;
 };
 

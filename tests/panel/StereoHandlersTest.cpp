@@ -115,7 +115,7 @@ TEST_F(StereoHandlers, OptionsSendTheirNumbersOnceAndStoreThem) {
 }
 
 TEST_F(StereoHandlers, InDemoModeTheControlsActButNothingLeaves) {
-    services.link.demoFlag = QStringLiteral("demo");
+    services.gate.setDemo(true);
     page.Ari_hub_Scroll()->setValue(800);
     page.RDS_OnOff()->click();
     page.BK_Opt(2)->click();

@@ -14,7 +14,7 @@ class StereoRestore : public test::LinkedPage {
 protected:
     void SetUp() override {
         LinkedPage::SetUp();
-        services.link.demoFlag = QStringLiteral("demo");
+        services.gate.setDemo(true);
     }
 
     // Stored stereo settings, keys spelled in any letter case.
@@ -50,7 +50,7 @@ TEST_F(StereoRestore, RunsEachHandlerOnceInOrder) {
            {"RDS", "1"},
            {"RDS_HUB", "0200"},
            {"RDS_PHASE", "005"}});
-    services.link.demoFlag = QStringLiteral("nodemo");
+    services.gate.setDemo(false);
     page.restore();
     expectReceived(":stereo:deviation 75000HZ\n"
                    "STEREO:STAT ON;:stereo:source SPEXT\n"
@@ -86,7 +86,7 @@ TEST_F(StereoRestore, InDemoModeNothingLeavesAndOnlyAStoredOneSwitchesOn) {
     EXPECT_FALSE(page.RDS_OnOff()->showsOn());
     EXPECT_EQ(fm("ARI"), QStringLiteral("0"));
     // Restored off, a click switches on.
-    services.link.demoFlag = QStringLiteral("nodemo");
+    services.gate.setDemo(false);
     page.Ari_OnOff()->click();
     expectReceived(":stereo:ari:state ON\n");
 }
@@ -139,7 +139,7 @@ TEST_F(StereoRestore, TheAreaCodeIsRestoredByItsLetter) {
     EXPECT_EQ(page.BK_Opt()->checkedId(), 4);
     EXPECT_EQ(fm("ARI-BK"), QStringLiteral("E"));
     EXPECT_EQ(services.current.ariAreaCode, QStringLiteral("E"));
-    services.link.demoFlag = QStringLiteral("nodemo");
+    services.gate.setDemo(false);
     page.BK_Opt(0)->click();
     expectReceived(":stereo:ari:bk A\n");
 }

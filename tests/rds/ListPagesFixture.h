@@ -40,10 +40,6 @@ class ListPagesTest : public ::testing::Test {
 
     ListPagesTest() {
         setListCaptions(services.texts);
-        services.instrument.setTranslatorInputs([this] {
-            return TranslatorInputs{services.current.eonPi, QString(),
-                                    QDateTime::currentDateTime()};
-        });
         const QString source = QDir(qEnvironmentVariable("ZOR_SOURCE_DIR"))
                                    .filePath(QStringLiteral("data/Daten/Sprachen.ini"));
         QFile::copy(source, services.context.data.file(QLatin1String(kLanguageFile)));
@@ -76,9 +72,8 @@ class LinkedListPagesTest : public ListPagesTest {
         ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
         Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Port1"), sim.ttyPath(),
                       services.context.data.file(QLatin1String(kSerialFile)));
-        services.link.interfaceName = QStringLiteral("COM");
-        services.link.demoFlag = QStringLiteral("nodemo");
-        services.instrument.channel().openInterface();
+        services.gate.useInterface(Interface::Serial);
+        ASSERT_TRUE(services.gate.connect());
         // The opening carriage return is no command of the pages.
         ASSERT_TRUE(sim.waitForRecorded(1, kWaitMs));
         mark_ = sim.recorded().size();
@@ -93,12 +88,7 @@ class LinkedListPagesTest : public ListPagesTest {
 
     // The bytes received since the last call, which must be `expected`.
     QByteArray receivedSince(const QByteArray& expected) {
-        const QString demoFlag = services.link.demoFlag;
-        services.link.demoFlag = QStringLiteral("nodemo");
-        QString closing;
-        services.instrument.translator().Parameter_Senden(QStringLiteral("FM_EIN"), closing,
-                                                          services.link.generatorDescriptor);
-        services.link.demoFlag = demoFlag;
+        services.instrument.send(QStringLiteral("FM_EIN"), QString());
         const QByteArray closingLine("FM:STAT ON\n");
         sim.waitForRecorded(mark_ + expected.size() + closingLine.size(), kWaitMs);
         QByteArray received = sim.recorded().mid(mark_);

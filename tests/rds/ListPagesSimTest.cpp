@@ -276,7 +276,7 @@ TEST_F(RestoreFromFolder, ListsAndEonItemsComeBackWithoutSending) {
     eon->fillEonPtyList(programmeTypes());
     rds->Frame1()->setEnabled(false);
 
-    services.link.demoFlag = QStringLiteral("demo");
+    services.gate.setDemo(true);
     eon->restore();
     af->restore();
     expectReceived({});
@@ -311,7 +311,7 @@ TEST_F(RestoreFromFolder, ListsAndEonItemsComeBackWithoutSending) {
     EXPECT_TRUE(services.messages.warnings.isEmpty());
 
     // The initialisation then sends from what the restore left.
-    services.link.demoFlag = QStringLiteral("nodemo");
+    services.gate.setDemo(false);
     af->Taste_AF_Senden_Click();
     eon->EON_AFB_Senden_Click();
     expectReceived(coder("AF=N,98.5,87.6,101.3") + coder("AF=+,95.0,96.1"));
@@ -321,7 +321,7 @@ TEST_F(RestoreFromFolder, EmptyFolderLeavesEveryListEmptyAndUnselectable) {
     AfListPage af(services.context);
     EonPage eon(services.context);
     eon.fillEonPtyList(programmeTypes());
-    services.link.demoFlag = QStringLiteral("demo");
+    services.gate.setDemo(true);
     eon.restore();
     af.restore();
     EXPECT_EQ(enabledOptions(af.AFList_Opt()), QList<bool>(5, false));

@@ -58,8 +58,7 @@ TEST_F(ProgrammeDataTest, PiFollowsTheFieldAndGoesOutPaddedToFourCharacters) {
     page().Command3()->click();
     EXPECT_EQ(stored(kDataSet, "RDS", "PI"), QStringLiteral("D3"));
     EXPECT_EQ(services.status.statusText(2), QStringLiteral("D3"));
-    // The current PI keeps what the coder received, for the initialisation.
-    EXPECT_EQ(services.current.pi, QStringLiteral("D3  "));
+    EXPECT_EQ(services.current.pi, QStringLiteral("D3"));
     EXPECT_EQ(receivedLines(), QStringList{coder(QStringLiteral("PI=D3  "))});
 }
 
@@ -98,12 +97,12 @@ TEST_F(ProgrammeDataTest, RadioTextIsStoredAndSentAndClearingLeavesTheStoredText
 }
 
 TEST_F(ProgrammeDataTest, DecoderInfoDoesNothingInDemoMode) {
-    services.link.demoFlag = QStringLiteral("demo");
+    services.gate.setDemo(true);
     page().DI_Opt(3)->click();
     EXPECT_TRUE(stored(kDataSet, "RDS", "DI").isEmpty());
     EXPECT_FALSE(QFile::exists(dataFile(kDataSet)));
 
-    services.link.demoFlag = QStringLiteral("nodemo");
+    services.gate.setDemo(false);
     page().DI_Opt(3)->click();
     EXPECT_EQ(stored(kDataSet, "RDS", "DI"), QStringLiteral("3"));
     EXPECT_EQ(receivedLines(), QStringList{coder(QStringLiteral("DI=3"))});

@@ -26,10 +26,10 @@ protected:
         for (int code = 0; code < 32; ++code)
             names << QStringLiteral("Type %1").arg(code);
         page().fillPtyList(names);
-        services.link.demoFlag = QStringLiteral("demo");
+        services.gate.setDemo(true);
         page().restoreTrafficAnnouncements();
         page().restoreContent();
-        services.link.demoFlag = QStringLiteral("nodemo");
+        services.gate.setDemo(false);
     }
 };
 

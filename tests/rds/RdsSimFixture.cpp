@@ -1,7 +1,6 @@
 #include "RdsSimFixture.h"
 
 #include "link/CommandChannel.h"
-#include "panel/Sending.h"
 #include "settings/AnsiText.h"
 #include "settings/IniFile.h"
 #include "translate/InstrumentLink.h"
@@ -46,7 +45,6 @@ void RdsSimTest::SetUp() {
     timers_ = std::make_unique<TimerDriver>(
         clock, QList<QTimer*>{page_->Timer1(), page_->TA_Timer(), page_->TA_Rep_Timer(),
                               page_->PS_Timer()});
-    services.instrument.setTranslatorInputs([this] { return page_->translatorInputs(); });
 }
 
 // Connects as the instrument initialisation does: the serial port of
@@ -54,11 +52,8 @@ void RdsSimTest::SetUp() {
 void RdsSimTest::connectToSim() {
     writeStored("Rs232.ini", "38xx", "ComPort", QStringLiteral("1"));
     writeStored("Rs232.ini", "38xx", "Port1", sim.ttyPath());
-    services.link.interfaceName = QStringLiteral("COM");
-    services.link.demoFlag = QStringLiteral("nodemo");
-    CommandChannel& channel = services.instrument.channel();
-    channel.loadSerialSettings();
-    ASSERT_TRUE(channel.openInterface());
+    services.gate.useInterface(Interface::Serial);
+    ASSERT_TRUE(services.gate.connect());
     ASSERT_TRUE(sim.waitForRecorded(1, kReceiveLimitMs));
     openingBytes_ = sim.recorded().size();
     ASSERT_TRUE(services.messages.warnings.isEmpty())
@@ -79,10 +74,7 @@ void RdsSimTest::writeStored(const char* file, const char* section, const char* 
 }
 
 QStringList RdsSimTest::receivedLines() {
-    const QString demo = services.link.demoFlag;
-    services.link.demoFlag = QStringLiteral("nodemo");
-    sendParameter(services.context, QStringLiteral("DEL_RT"), QString());
-    services.link.demoFlag = demo;
+    services.instrument.send(QStringLiteral("DEL_RT"), QString());
 
     QElapsedTimer waited;
     waited.start();

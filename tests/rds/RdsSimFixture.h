@@ -47,9 +47,9 @@ protected:
     // The wire form of a coder text.
     static QString coder(const QString& text);
 
-    PageServices services;
-    SimProcess sim;
     ManualClock clock;
+    PageServices services{clock};
+    SimProcess sim;
 
 private:
     void connectToSim();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rds/Clock.h"
+#include "translate/Clock.h"
 
 #include <QDateTime>
 #include <QList>

@@ -3,13 +3,14 @@
 // simulated instrument over a pseudo-terminal.
 
 #include "TmcCatalogueFiles.h"
-#include "link/LinkState.h"
-#include "link/OperatorMessages.h"
+#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageFixture.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
+#include "support/GatedInstrument.h"
+#include "translate/Clock.h"
 #include "support/SimProcess.h"
 #include "tmc/TmcCatalogue.h"
 #include "tmc/TmcPage.h"
@@ -347,13 +348,17 @@ protected:
         const QString serial = data.file(QLatin1String(kSerialFile));
         ASSERT_TRUE(Ini_Schreiben("38xx", "ComPort", "1", serial));
         ASSERT_TRUE(Ini_Schreiben("38xx", "Port1", sim.ttyPath(), serial));
-        link.interfaceName = QStringLiteral("COM");
-        instrument.channel().loadSerialSettings();
-        instrument.channel().openInterface();
+        ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "COM", data.file(QLatin1String(kGeneralFile))));
+        instrument = std::make_unique<InstrumentLink>(data, texts, messages, current, systemClock());
+        gate = std::make_unique<test::GatedInstrument>(*instrument);
+        gate->useInterface(Interface::Serial);
+        ASSERT_TRUE(gate->connect());
         // The opening carriage return has arrived before anything is counted.
         ASSERT_TRUE(sim.waitForRecorded(1, 3000));
-        link.demoFlag = QStringLiteral("nodemo");
-        page.prepare();
+        context = std::make_unique<PageContext>(
+            PageContext{data, status, texts, messages, *gate, current});
+        page = std::make_unique<TmcPage>(*context);
+        page->prepare();
         ASSERT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join("\n").toStdString();
         opening = sim.recorded().size();
     }
@@ -364,22 +369,22 @@ protected:
     QTemporaryDir folder;
     DataFolder data{folder.path()};
     Captions texts;
-    LinkState link;
     KeyWatch messages{folder.path()};
     test::StatusFields status;
     CurrentValues current;
-    InstrumentLink instrument{data, link, texts, messages};
-    PageContext context{data, status, texts, link, messages, instrument, current};
-    TmcPage page{context};
+    std::unique_ptr<InstrumentLink> instrument;
+    std::unique_ptr<test::GatedInstrument> gate;
+    std::unique_ptr<PageContext> context;
+    std::unique_ptr<TmcPage> page;
     qsizetype opening = 0;
 };
 
 TEST_F(TmcSend, OneClickSendsRegistrationMessageRegistrationAndKeepsEachAsItGoes) {
-    QTest::keyClick(page.TMC_Var_Combo(), Qt::Key_Down);
-    QTest::keyClick(page.TMC_Var_Combo(), Qt::Key_Down);
-    ASSERT_EQ(page.TMC_Gr8_Label()->text(), "0810013039");
+    QTest::keyClick(page->TMC_Var_Combo(), Qt::Key_Down);
+    QTest::keyClick(page->TMC_Var_Combo(), Qt::Key_Down);
+    ASSERT_EQ(page->TMC_Gr8_Label()->text(), "0810013039");
 
-    page.TMC_Senden_Taste()->click();
+    page->TMC_Senden_Taste()->click();
 
     const QByteArray wire = ":STEREO:DIRECT \"3A=03,100066CD46\"\n"
                             ":STEREO:DIRECT \"8A=08,0810013039\"\n"
@@ -392,14 +397,14 @@ TEST_F(TmcSend, OneClickSendsRegistrationMessageRegistrationAndKeepsEachAsItGoes
 }
 
 TEST_F(TmcSend, DemoModeSendsNothingButStillKeepsTheKey) {
-    link.demoFlag = QStringLiteral("demo");
-    page.TMC_Senden_Taste()->click();
+    gate->setDemo(true);
+    page->TMC_Senden_Taste()->click();
     EXPECT_EQ(dataSetKey(folder.path()), "03,106100CD46");
 
     // Only the three commands of the connected click reach the line.
-    link.demoFlag = QStringLiteral("nodemo");
-    page.TMC_T_Check()->click();
-    page.TMC_Senden_Taste()->click();
+    gate->setDemo(false);
+    page->TMC_T_Check()->click();
+    page->TMC_Senden_Taste()->click();
     const QByteArray wire = ":STEREO:DIRECT \"3A=03,100066CD46\"\n"
                             ":STEREO:DIRECT \"8A=08,1800013039\"\n"
                             ":STEREO:DIRECT \"3A=03,106100CD46\"\n";

@@ -47,22 +47,6 @@ TEST(CommandTableKeys, KeysMatchExactlyWithCase) {
     }
 }
 
-TEST(CommandTableKeys, OnlyPiWritesTheNormalisedValueBack) {
-    QString pi = QStringLiteral("D3C");
-    commandLine(QStringLiteral("PI"), pi, test::rowInputs());
-    EXPECT_EQ(pi, QStringLiteral("D3C "));
-
-    QString longPi = QStringLiteral("D3C31");
-    commandLine(QStringLiteral("PI"), longPi, test::rowInputs());
-    EXPECT_EQ(longPi, QStringLiteral("D3C3"));
-
-    for (const char* key : {"EON_PI", "PS", "EON_PS", "PTY", "UHR"}) {
-        QString value = QStringLiteral("ab");
-        commandLine(QString::fromUtf8(key), value, test::rowInputs());
-        EXPECT_EQ(value, QStringLiteral("ab")) << key;
-    }
-}
-
 TEST(CommandTableKeys, EonTextsCarryTheCurrentEonPiUnchanged) {
     TranslatorInputs in = test::rowInputs();
     in.eonPi = QStringLiteral("d3 ");

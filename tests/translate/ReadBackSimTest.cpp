@@ -1,6 +1,5 @@
-#include "SimChannel.h"
+#include "support/SimLink.h"
 #include "translate/ReadBack.h"
-#include "translate/Translator.h"
 
 #include <gtest/gtest.h>
 
@@ -10,24 +9,19 @@ namespace {
 using B = ReadBackButton;
 
 // Sets values on the instrument the way the pages do.
-void send(SimChannel& link, const QString& eonPi,
+void send(SimLink& link, const QString& eonPi,
           std::initializer_list<std::pair<const char*, const char*>> settings) {
-    Translator translator(link.channel(), [eonPi] {
-        return TranslatorInputs{eonPi, QStringLiteral("12:00:00"), QDateTime::currentDateTime()};
-    });
-    for (const auto& [key, text] : settings) {
-        QString value = QString::fromUtf8(text);
-        translator.Parameter_Senden(QString::fromUtf8(key), value,
-                                    link.state().generatorDescriptor);
-    }
+    link.current().eonPi = eonPi;
+    for (const auto& [key, text] : settings)
+        link.instrument().send(QString::fromUtf8(key), QString::fromUtf8(text));
 }
 
-QString run(SimChannel& link, B button, QChar separator = QLatin1Char('.')) {
-    return runReadBack(button, link.channel(), link.captions(), separator);
+QString run(SimLink& link, B button, QChar separator = QLatin1Char('.')) {
+    return runReadBack(button, link.instrument(), link.captions(), separator);
 }
 
 TEST(ReadBackOnTheWire, ProgrammeServiceOverTheSerialLine) {
-    SimChannel link(Interface::Serial);
+    SimLink link(Interface::Serial);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     send(link, {}, {{"PS", "RADIO 1"}});
     EXPECT_EQ(run(link, B::Command5), QStringLiteral("RADIO 1 "));
@@ -37,7 +31,7 @@ TEST(ReadBackOnTheWire, ProgrammeServiceOverTheSerialLine) {
 }
 
 TEST(ReadBackOnTheWire, GeneratorFrequencyAndLevelOverTheBus) {
-    SimChannel link(Interface::Bus);
+    SimLink link(Interface::Bus);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     send(link, {}, {{"HF-Frequenz", "87.5"}, {"HF-Pegel", "96.5"}});
     EXPECT_EQ(run(link, B::Command10), QStringLiteral("87.5 MHz"));
@@ -46,14 +40,14 @@ TEST(ReadBackOnTheWire, GeneratorFrequencyAndLevelOverTheBus) {
 }
 
 TEST(ReadBackOnTheWire, PilotSettingsComeBackInTheirUnits) {
-    SimChannel link(Interface::Bus);
+    SimLink link(Interface::Bus);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     send(link, {}, {{"PILOT", "1"}, {"PILOT_HUB", "0675"}, {"PILOT_PHASE", "12.5"}});
     EXPECT_EQ(run(link, B::Command14), QStringLiteral("Pilot ein\nHub: 6750 Hz\nPhase: 12.5°"));
 }
 
 TEST(ReadBackOnTheWire, EonAsksWithTheOtherNetworksPi) {
-    SimChannel link(Interface::Bus);
+    SimLink link(Interface::Bus);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     const QString pi = QStringLiteral("D3C4");
     send(link, pi,
@@ -72,7 +66,7 @@ TEST(ReadBackOnTheWire, EonAsksWithTheOtherNetworksPi) {
 }
 
 TEST(ReadBackOnTheWire, EonCarriesANoValuePiIntoEveryLaterQuery) {
-    SimChannel link(Interface::Bus);
+    SimLink link(Interface::Bus);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     const QString shown = run(link, B::Command19);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("EON-PI:   EON-PI no Answer / EON-PS:  ")))

@@ -25,12 +25,12 @@ QString display(B button, const QStringList& answers, QChar separator = QLatin1C
     return readBackDisplay(button, answers, englishCaptions(), separator);
 }
 
-ReadBackQuery coderQuery(const char* label, const char* key) {
-    return {QString::fromUtf8(label), QString::fromUtf8(key), QueryTarget::Coder};
+Question coderQuery(const char* label, const char* key) {
+    return {QueryTarget::Coder, QString::fromUtf8(key), QString::fromUtf8(label)};
 }
 
 TEST(ReadBackQueries, EveryButtonAsksItsKeysInOrder) {
-    const std::map<B, QList<ReadBackQuery>> expected{
+    const std::map<B, QList<Question>> expected{
         {B::Command5, {coderQuery("PS?", "PS")}},
         {B::Command6, {coderQuery("PI?", "PI")}},
         {B::Command7, {coderQuery("PTY?", "PTY")}},
@@ -57,8 +57,8 @@ TEST(ReadBackQueries, EveryButtonAsksItsKeysInOrder) {
         {B::Command16,
          {coderQuery("RDS?", "RDS"), coderQuery("RDS-Hub?", "RDS-DEV"),
           coderQuery("RDS-Phase", "RDS-PH")}},
-        {B::Command10, {{QStringLiteral("Freq?"), QStringLiteral("FREQ"), QueryTarget::Generator}}},
-        {B::Command22, {{QStringLiteral("Pegel?"), QStringLiteral("POW"), QueryTarget::Generator}}},
+        {B::Command10, {{QueryTarget::Generator, QStringLiteral("FREQ"), QStringLiteral("Freq?")}}},
+        {B::Command22, {{QueryTarget::Generator, QStringLiteral("POW"), QStringLiteral("Pegel?")}}},
     };
     for (B button : readBackButtons()) {
         if (button == B::Command19)
@@ -72,8 +72,8 @@ TEST(ReadBackQueries, EveryButtonAsksItsKeysInOrder) {
 TEST(ReadBackQueries, EonCarriesTheFirstAnswerVerbatim) {
     ASSERT_TRUE(chainsFirstAnswer(B::Command19));
     const QString p = QStringLiteral("EON-PI no Answer");
-    const QList<ReadBackQuery> queries = readBackQueries(B::Command19, p);
-    const QList<ReadBackQuery> expected{
+    const QList<Question> queries = readBackQueries(B::Command19, p);
+    const QList<Question> expected{
         coderQuery("EON PI?", "EON-PI"),
         coderQuery("EON PS?EON-PI no Answer", "EON-PS,EON-PI no Answer"),
         coderQuery("EON TP?EON-PI no Answer", "EON-TP,EON-PI no Answer"),

@@ -1,39 +1,54 @@
 #include "KeyTableRows.h"
-#include "SimChannel.h"
 #include "settings/AnsiText.h"
-#include "translate/Translator.h"
+#include "support/SimLink.h"
 
 #include <gtest/gtest.h>
 
 namespace zor::test {
 namespace {
 
+// The clock every row assumes.
+class RowClock final : public Clock {
+public:
+    std::chrono::milliseconds elapsed() const override { return {}; }
+    QDateTime localTime() const override { return now; }
+
+    QDateTime now = rowInputs().now;
+};
+
+// The program's link to the simulated instrument, with the current values
+// every row assumes.
+struct RowLink : SimLink {
+    explicit RowLink(Interface interface) : SimLink(interface, {}, clock) {
+        current().eonPi = rowInputs().eonPi;
+        current().clock = rowInputs().clockDisplay;
+    }
+    static inline RowClock clock;
+};
+
 // Sends every row of the command table and returns the bytes each interface
 // must carry for them: the line, then the line feed (serial) or the END mark
 // the instrument records as a line feed (bus).
-QByteArray sendEveryRow(SimChannel& link) {
-    Translator translator(link.channel(), rowInputs);
+QByteArray sendEveryRow(SimLink& link) {
     QByteArray expected;
     forEachKeyRow([&](const KeyRow& row) {
-        QString value = QString::fromUtf8(row.value);
-        translator.Parameter_Senden(QString::fromUtf8(row.key), value,
-                                    link.state().generatorDescriptor);
+        link.instrument().send(QString::fromUtf8(row.key), QString::fromUtf8(row.value));
         expected += toAnsi(QString::fromUtf8(row.line)) + '\n';
     });
     return expected;
 }
 
 TEST(TranslatorOnTheWire, EveryRowGoesOutExactlyOverTheSerialLine) {
-    SimChannel link(Interface::Serial);
+    RowLink link(Interface::Serial);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     const QByteArray expected = sendEveryRow(link);
     EXPECT_TRUE(link.waitForSent(expected.size()));
     EXPECT_EQ(link.sentSinceOpening().toStdString(), expected.toStdString());
-    EXPECT_TRUE(link.messages().notes.isEmpty());
+    EXPECT_TRUE(link.messages().messages.empty());
 }
 
 TEST(TranslatorOnTheWire, EveryRowGoesOutExactlyOverTheBus) {
-    SimChannel link(Interface::Bus);
+    RowLink link(Interface::Bus);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
     const QByteArray expected = sendEveryRow(link);
     EXPECT_TRUE(link.waitForSent(expected.size()));
@@ -41,17 +56,13 @@ TEST(TranslatorOnTheWire, EveryRowGoesOutExactlyOverTheBus) {
 }
 
 TEST(TranslatorLog, OneRecordPerCommandNamedByItsKey) {
-    SimChannel link(Interface::Serial);
+    SimLink link(Interface::Serial);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
-    Translator translator(link.channel(), rowInputs);
-    const std::int16_t generator = link.state().generatorDescriptor;
     for (const auto& [key, text] : {std::pair{"MPX_HUB", "07500"},
                                     {"MPX_IMPEDANZ", "0"},
                                     {"PS", "RADIO 1"},
-                                    {"DEL_RT", "x"}}) {
-        QString value = QString::fromUtf8(text);
-        translator.Parameter_Senden(QString::fromUtf8(key), value, generator);
-    }
+                                    {"DEL_RT", "x"}})
+        link.instrument().send(QString::fromUtf8(key), QString::fromUtf8(text));
 
     const QByteArray wire = ":stereo:deviation 75000HZ\n"
                             "\n"
@@ -66,46 +77,38 @@ TEST(TranslatorLog, OneRecordPerCommandNamedByItsKey) {
                            QStringLiteral("         DEL_RT= \":STEREO:DIRECT \"RT=0,0,\"\"")}));
 }
 
-TEST(TranslatorGuards, DemoUnknownKeysAndOtherDevicesSendNothing) {
-    SimChannel link(Interface::Serial);
+TEST(TranslatorGuards, DemoAndUnknownKeysSendNothing) {
+    SimLink link(Interface::Serial);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
-    Translator translator(link.channel(), rowInputs);
-    const std::int16_t generator = link.state().generatorDescriptor;
+    Instrument& instrument = link.instrument();
 
-    link.state().demoFlag = QStringLiteral("demo");
-    QString pi = QStringLiteral("D3");
-    translator.Parameter_Senden(QStringLiteral("PI"), pi, generator);
-    EXPECT_EQ(pi, QStringLiteral("D3"));
-
-    link.state().demoFlag = QStringLiteral("nodemo");
-    QString value = QStringLiteral("1");
-    translator.Parameter_Senden(QStringLiteral("ps"), value, generator);
-    translator.Parameter_Senden(QStringLiteral("EON_AFB6"), value, generator);
-    // Another device: the record is written, the command stays in the program.
-    translator.Parameter_Senden(QStringLiteral("TA"), value, generator + 1);
+    instrument.enterDemo();
+    EXPECT_FALSE(instrument.send(QStringLiteral("PI"), QStringLiteral("D3")));
+    ASSERT_TRUE(instrument.connect());
+    // The carriage return of the new connection.
+    ASSERT_TRUE(link.waitForSent(1));
+    const qsizetype reopened = 1;
+    EXPECT_FALSE(instrument.send(QStringLiteral("ps"), QStringLiteral("1")));
+    EXPECT_FALSE(instrument.send(QStringLiteral("EON_AFB6"), QStringLiteral("1")));
     // Only this last command may reach the instrument.
-    translator.Parameter_Senden(QStringLiteral("PI"), pi, generator);
-    EXPECT_EQ(pi, QStringLiteral("D3  "));
+    EXPECT_TRUE(instrument.send(QStringLiteral("PI"), QStringLiteral("D3")));
 
     const QByteArray wire = ":STEREO:DIRECT \"PI=D3  \"\n";
-    EXPECT_TRUE(link.waitForSent(wire.size()));
-    EXPECT_EQ(link.sentSinceOpening().toStdString(), wire.toStdString());
+    EXPECT_TRUE(link.waitForSent(reopened + wire.size()));
+    EXPECT_EQ(link.sentSinceOpening().mid(reopened).toStdString(), wire.toStdString());
     EXPECT_EQ(link.logRecords(),
-              QStringList({QStringLiteral("             TA= \":STEREO:DIRECT \"TA=1\"\""),
-                           QStringLiteral("             PI= \":STEREO:DIRECT \"PI=D3  \"\"")}));
+              QStringList({QStringLiteral("             PI= \":STEREO:DIRECT \"PI=D3  \"\"")}));
 }
 
-TEST(TranslatorInputs, AskedAgainForEveryCommand) {
-    SimChannel link(Interface::Serial);
+TEST(TranslatorInputs, CurrentValuesAndClockAreReadForEveryCommand) {
+    RowLink link(Interface::Serial);
     ASSERT_TRUE(link.ready()) << link.why().toStdString();
-    TranslatorInputs inputs = rowInputs();
-    Translator translator(link.channel(), [&inputs] { return inputs; });
-    QString value = QStringLiteral("1");
-    translator.Parameter_Senden(QStringLiteral("EON_TA"), value, 0);
-    inputs.eonPi = QStringLiteral("D4C4");
-    inputs.now = inputs.now.addSecs(3600);
-    translator.Parameter_Senden(QStringLiteral("EON_TA"), value, 0);
-    translator.Parameter_Senden(QStringLiteral("ZEIT"), value, 0);
+    link.instrument().send(QStringLiteral("EON_TA"), QStringLiteral("1"));
+    link.current().eonPi = QStringLiteral("D4C4");
+    RowLink::clock.now = rowInputs().now.addSecs(3600);
+    link.instrument().send(QStringLiteral("EON_TA"), QStringLiteral("1"));
+    link.instrument().send(QStringLiteral("ZEIT"), QStringLiteral("1"));
+    RowLink::clock.now = rowInputs().now;
 
     const QByteArray wire = ":STEREO:DIRECT \"EON-TA=D3C3,1\"\n"
                             ":STEREO:DIRECT \"EON-TA=D4C4,1\"\n"

@@ -45,8 +45,8 @@ private:
 };
 
 TEST_F(InitialisationTest, EqualAddressesStopBothButtonsWithAMessage) {
-    link.generatorAddress = 7;
-    link.secondAddress = 7;
+    instrument.address = 7;
+    instrument.secondAddress = 7;
     initialisation();
     window().showNotConnected();
 
@@ -57,23 +57,23 @@ TEST_F(InitialisationTest, EqualAddressesStopBothButtonsWithAMessage) {
     EXPECT_FALSE(window().SSTab1()->isEnabled());
     EXPECT_TRUE(window().INIT_Taste()->isEnabled());
     EXPECT_TRUE(window().Command2()->isEnabled());
-    EXPECT_EQ(link.demoFlag, QStringLiteral("demo"));
-    EXPECT_FALSE(window().instrument().serialPort().isOpen());
+    EXPECT_TRUE(instrument.demo);
+    EXPECT_EQ(instrument.connects, 0);
     EXPECT_EQ(window().queryPage()->gelesen()->text(), QStringLiteral("Drücken Sie eine Taste!"));
 }
 
 TEST_F(InitialisationTest, TheAddressControlSetsTheGeneratorAddress) {
-    link.interfaceName = QStringLiteral("IEC");
+    instrument.interface = Interface::Bus;
     initialisation();
     window().Schnittstellen_Toggle();
     window().Adr1_VScroll()->setValue(12);
-    EXPECT_EQ(link.generatorAddress, 12);
+    EXPECT_EQ(instrument.address, 12);
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("12"));
 }
 
 TEST_F(InitialisationTest, LocalOnTheBusStopsTheDynamicPs) {
-    link.interfaceName = QStringLiteral("IEC");
-    link.demoFlag = QStringLiteral("nodemo");
+    instrument.interface = Interface::Bus;
+    instrument.demo = false;
     initialisation();
     window().showConnected();
     window().rdsPage()->Taste_PS_Auto()->click();
@@ -81,7 +81,7 @@ TEST_F(InitialisationTest, LocalOnTheBusStopsTheDynamicPs) {
 
     window().GTL_Taste()->click();
     EXPECT_FALSE(window().rdsPage()->dynamicPs().running());
-    EXPECT_EQ(link.demoFlag, QStringLiteral("demo"));
+    EXPECT_TRUE(instrument.demo);
     EXPECT_FALSE(window().SSTab1()->isEnabled());
     EXPECT_TRUE(window().INIT_Taste()->isEnabled());
     EXPECT_TRUE(window().Mnu_Info_Interface()->menuAction()->isEnabled());
@@ -89,12 +89,12 @@ TEST_F(InitialisationTest, LocalOnTheBusStopsTheDynamicPs) {
 }
 
 TEST_F(InitialisationTest, LocalOnTheSerialLineLeavesAClosedPortClosed) {
-    link.demoFlag = QStringLiteral("nodemo");
+    instrument.demo = false;
     initialisation();
     window().showConnected();
     window().GTL_Taste()->click();
-    EXPECT_FALSE(window().instrument().serialPort().isOpen());
-    EXPECT_EQ(link.demoFlag, QStringLiteral("demo"));
+    EXPECT_EQ(instrument.connects, 0);
+    EXPECT_TRUE(instrument.demo);
     EXPECT_TRUE(window().Mnu_Info_RS232()->isEnabled());
     EXPECT_TRUE(messages.warnings.isEmpty());
 }

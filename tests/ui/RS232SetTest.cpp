@@ -2,8 +2,9 @@
 // real serial port, with the operator's messages recorded.
 #include "ui/RS232Set.h"
 
-#include "link/SerialPort.h"
-#include "link/SerialSettings.h"
+#include "settings/SerialSettings.h"
+#include "translate/Clock.h"
+#include "translate/InstrumentLink.h"
 #include "panel/PageFixture.h"
 #include "settings/IniFile.h"
 #include "support/SimProcess.h"
@@ -45,20 +46,33 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    // The program's link over the folder, with the serial settings it loads
+    // when the serial interface is chosen.
+    InstrumentLink& link() {
+        if (!link_) {
+            link_ = std::make_unique<InstrumentLink>(DataFolder(folder.path()), texts, messages,
+                                                     current, systemClock());
+            link_->useInterface(Interface::Serial);
+        }
+        return *link_;
+    }
+    SerialSettings& settings() { return link().serialSettings(); }
+
     RS232Set& dialog() {
         if (!dialog_) {
-            dialog_ = std::make_unique<RS232Set>(settings, port, messages);
+            dialog_ = std::make_unique<RS232Set>(link(), messages);
             dialog_->show();
         }
         return *dialog_;
     }
 
     QTemporaryDir folder;
-    SerialSettings settings{file()};
-    SerialPort port{file()};
+    Captions texts;
+    CurrentValues current;
     test::RecordedMessages messages;
 
 private:
+    std::unique_ptr<InstrumentLink> link_;
     std::unique_ptr<RS232Set> dialog_;
 };
 
@@ -85,9 +99,9 @@ TEST_F(RS232SetTest, OpeningShowsTheStoredChoicesAndWritesNothing) {
     EXPECT_FALSE(d.EchoOn()->isEnabled());
     EXPECT_TRUE(d.Option_Demo_Nein()->isChecked());
     EXPECT_EQ(d.ComPort_Geraet()->text(), QStringLiteral("/dev/zor-test-line"));
-    EXPECT_TRUE(d.ComPort(1)->toolTip().endsWith(defaultSerialDevice(1)));
-    EXPECT_EQ(port.portNumber(), 3);
-    EXPECT_EQ(port.settings(), QStringLiteral("2400,E,7,2"));
+    EXPECT_TRUE(d.ComPort(1)->toolTip().endsWith(usualSerialDevice(1)));
+    EXPECT_EQ(link().serialPortNumber(), 3);
+    EXPECT_EQ(settings().lineSettings(), QStringLiteral("2400,E,7,2"));
     EXPECT_EQ(fileBytes(), before);
 }
 
@@ -125,9 +139,8 @@ TEST_F(RS232SetTest, OkWithTheSamePortStoresAndAppliesTheChoices) {
     EXPECT_EQ(stored("Handshake"), QStringLiteral("1"));
     EXPECT_EQ(stored("Demo"), QStringLiteral("demo"));
     EXPECT_EQ(stored("Adresse"), QStringLiteral("0"));
-    EXPECT_EQ(port.settings(), QStringLiteral("4800,O,7,2"));
-    EXPECT_EQ(port.handshake(), 1);
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(settings().lineSettings(), QStringLiteral("4800,O,7,2"));
+    EXPECT_EQ(settings().handshakeMode(), 1);
 }
 
 TEST_F(RS232SetTest, APortThatCannotBeOpenedIsRefusedAndNothingIsWritten) {
@@ -144,7 +157,7 @@ TEST_F(RS232SetTest, APortThatCannotBeOpenedIsRefusedAndNothingIsWritten) {
                              "sich nicht ansprechen.\rEntweder ist dieser Com Port belegt oder "
                              "nicht vorhanden.\r\rBitte benutzen Sie einen anderen Com Port !"));
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(port.portNumber(), 1);
+    EXPECT_EQ(link().serialPortNumber(), 1);
     EXPECT_EQ(fileBytes(), before);
 }
 
@@ -160,8 +173,7 @@ TEST_F(RS232SetTest, ANewPortThatOpensIsTestedAndTaken) {
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(stored("ComPort"), QStringLiteral("4"));
-    EXPECT_EQ(port.portNumber(), 4);
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(link().serialPortNumber(), 4);
 }
 
 TEST_F(RS232SetTest, CancelWritesNothingButTheDemoChoiceStaysStored) {
@@ -176,8 +188,7 @@ TEST_F(RS232SetTest, CancelWritesNothingButTheDemoChoiceStaysStored) {
     EXPECT_EQ(d.result(), QDialog::Rejected);
     EXPECT_EQ(fileBytes(), afterDemo);
     EXPECT_EQ(stored("Baud"), QStringLiteral("9600"));
-    EXPECT_EQ(settings.baud, QStringLiteral("300"));
-    EXPECT_EQ(port.settings(), QStringLiteral("9600,N,8,1"));
+    EXPECT_EQ(settings().baud, QStringLiteral("300"));
 }
 
 TEST(RS232SetTexts, EchoValues) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "link/LinkState.h"
 #include "panel/PageFixture.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
-#include "translate/InstrumentLink.h"
+#include "support/RecordingInstrument.h"
 #include "ui/HMenue.h"
 
 #include <QDir>
@@ -35,14 +34,12 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(bundled.exists()) << bundled.path().toStdString();
         for (const QString& name : bundled.entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(bundled.filePath(name), QDir(folder.path()).filePath(name)));
-        link.interfaceName = QStringLiteral("COM");
     }
 
     HMenue& window() {
         if (!window_)
         {
-            instrument_ = std::make_unique<InstrumentLink>(data(), link, captions, messages);
-            window_ = std::make_unique<HMenue>(data(), captions, link, messages, *instrument_);
+            window_ = std::make_unique<HMenue>(data(), captions, messages, instrument, current);
         }
         return *window_;
     }
@@ -63,11 +60,11 @@ class WindowTest : public ::testing::Test {
 
     QTemporaryDir folder;
     Captions captions;
-    LinkState link;
     RecordedMessages messages;
+    RecordingInstrument instrument;
+    CurrentValues current;
 
   private:
-    std::unique_ptr<InstrumentLink> instrument_;
     std::unique_ptr<HMenue> window_;
 };
 

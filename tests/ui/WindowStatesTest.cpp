@@ -46,7 +46,7 @@ TEST_F(WindowStatesTest, NotConnectedLeavesOnlyTheBottomBar) {
 }
 
 TEST_F(WindowStatesTest, NotConnectedOnTheBusKeepsTheSerialSettingsClosed) {
-    link.interfaceName = QStringLiteral("IEC");
+    instrument.interface = Interface::Bus;
     window().showNotConnected();
     EXPECT_FALSE(usable(window().Mnu_Info_RS232()));
 }
@@ -88,7 +88,6 @@ TEST_F(WindowStatesTest, ConnectedOpensThePagesAndLocalOnly) {
 
 TEST_F(WindowStatesTest, SerialInterfaceHidesTheBusAddress) {
     HMenue& w = window();
-    QSignalSpy serial(&w, &HMenue::serialInterfaceChosen);
     w.Schnittstellen_Toggle();
     EXPECT_TRUE(w.Adr1_VScroll()->isHidden());
     EXPECT_TRUE(w.Adr1_Label()->isHidden());
@@ -97,13 +96,11 @@ TEST_F(WindowStatesTest, SerialInterfaceHidesTheBusAddress) {
     EXPECT_FALSE(w.Mnu_Info_Interface_COM()->isEnabled());
     EXPECT_TRUE(w.Mnu_Info_Interface_IEC()->isEnabled());
     EXPECT_EQ(w.INIT_Taste()->text(), QStringLiteral("Init COM"));
-    EXPECT_EQ(serial.count(), 1);
 }
 
 TEST_F(WindowStatesTest, BusInterfaceShowsTheBusAddress) {
-    link.interfaceName = QString();
+    instrument.interface = Interface::Bus;
     HMenue& w = window();
-    QSignalSpy serial(&w, &HMenue::serialInterfaceChosen);
     w.Schnittstellen_Toggle();
     EXPECT_FALSE(w.Adr1_VScroll()->isHidden());
     EXPECT_FALSE(w.Adr1_Label()->isHidden());
@@ -112,23 +109,21 @@ TEST_F(WindowStatesTest, BusInterfaceShowsTheBusAddress) {
     EXPECT_TRUE(w.Mnu_Info_Interface_COM()->isEnabled());
     EXPECT_FALSE(w.Mnu_Info_Interface_IEC()->isEnabled());
     EXPECT_EQ(w.INIT_Taste()->text(), QStringLiteral("Init IEEE"));
-    EXPECT_EQ(serial.count(), 0);
+    EXPECT_EQ(instrument.serialSettingsLoads, 0);
 }
 
 TEST_F(WindowStatesTest, InterfaceMenuStoresTheChoiceAtOnce) {
     HMenue& w = window();
     w.Schnittstellen_Toggle();
     w.Mnu_Info_Interface_IEC()->trigger();
-    EXPECT_EQ(link.interfaceName, QStringLiteral("IEC"));
+    EXPECT_EQ(instrument.interface, Interface::Bus);
     EXPECT_EQ(Ini_Lesen("BUS", "INTERFACE", general()), QStringLiteral("IEC"));
     EXPECT_FALSE(w.Mnu_Info_Interface_IEC()->isEnabled());
     EXPECT_EQ(w.INIT_Taste()->text(), QStringLiteral("Init IEEE"));
-
-    QSignalSpy serial(&w, &HMenue::serialInterfaceChosen);
     w.Mnu_Info_Interface_COM()->trigger();
     EXPECT_EQ(Ini_Lesen("BUS", "Interface", general()), QStringLiteral("COM"));
     EXPECT_TRUE(w.Adr1_VScroll()->isHidden());
-    EXPECT_EQ(serial.count(), 1);
+    EXPECT_EQ(instrument.serialSettingsLoads, 1);
     EXPECT_TRUE(messages.warnings.isEmpty());
 }
 
@@ -137,7 +132,7 @@ TEST_F(WindowStatesTest, UnwritableSettingsFileIsReported) {
     QDir(folder.path()).removeRecursively();
     HMenue& w = window();
     w.Mnu_Info_Interface_IEC()->trigger();
-    EXPECT_EQ(link.interfaceName, QStringLiteral("IEC"));
+    EXPECT_EQ(instrument.interface, Interface::Bus);
     ASSERT_FALSE(messages.warnings.isEmpty());
     EXPECT_TRUE(messages.warnings.back().contains(QStringLiteral("Interface")));
 }
@@ -147,7 +142,7 @@ TEST_F(WindowStatesTest, BusAddressStaysWithinItsRangeAndShowsInItsLabel) {
     w.setBusAddress(12);
     EXPECT_EQ(w.Adr1_VScroll()->value(), 12);
     EXPECT_EQ(w.Adr1_Label()->text(), QStringLiteral("12"));
-    EXPECT_EQ(link.generatorAddress, 12);
+    EXPECT_EQ(instrument.address, 12);
     w.setBusAddress(30);
     EXPECT_EQ(w.Adr1_Label()->text(), QStringLiteral("30"));
     w.setBusAddress(45);
@@ -158,7 +153,7 @@ TEST_F(WindowStatesTest, BusAddressStaysWithinItsRangeAndShowsInItsLabel) {
 }
 
 TEST_F(WindowStatesTest, UpperArrowOfTheBusAddressRaisesIt) {
-    link.interfaceName = QStringLiteral("IEC");
+    instrument.interface = Interface::Bus;
     HMenue& w = window();
     w.Schnittstellen_Toggle();
     w.showNotConnected();

@@ -4,7 +4,9 @@
 
 namespace zor {
 
-class SerialLine;
+// The usual device of serial port `number`: COMn on Windows, /dev/ttyS<n-1>
+// elsewhere.
+QString usualSerialDevice(int number);
 
 // The current serial settings of the program and their file, section "38xx"
 // of "Rs232.ini". All values are texts as the file holds them. A key that is
@@ -27,15 +29,16 @@ public:
     bool writeAll() const;
     // "Demo" and "Adresse"; false when the file could not be written.
     bool writeDemo() const;
-    // Port number, line settings text and handshake mode onto the port.
-    void apply(SerialLine& line) const;
-
     // The port number as an integer, 1 when the text holds no usable number.
     int portNumber() const;
     // The handshake as 0..3, 0 when the text holds none of these.
     int handshakeMode() const;
     // "9600,N,8,1" from baud rate, parity, data bits and stop bits.
     QString lineSettings() const;
+    // The device port `number` stands for: key "Port<number>" of the file
+    // when it names one (a USB adapter, a pseudo-terminal), else the usual
+    // device. Read anew at each call.
+    QString deviceOfPort(int number) const;
 
     QString comPort = QStringLiteral("1");
     QString baud = QStringLiteral("9600");

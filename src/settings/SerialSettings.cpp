@@ -1,10 +1,9 @@
-#include "SerialSettings.h"
+#include "settings/SerialSettings.h"
 
-#include "LineSettings.h"
-#include "SerialLine.h"
 #include "settings/IniFile.h"
 #include "settings/NumberText.h"
 
+#include <QStringList>
 #include <utility>
 
 namespace zor {
@@ -24,6 +23,14 @@ int integerIn(const QString& text, int low, int high, int fallback) {
 }
 
 } // namespace
+
+QString usualSerialDevice(int number) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(number);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+#endif
+}
 
 SerialSettings::SerialSettings(QString filePath) : filePath_(std::move(filePath)) {}
 
@@ -67,12 +74,6 @@ bool SerialSettings::writeDemo() const {
     return written;
 }
 
-void SerialSettings::apply(SerialLine& line) const {
-    line.setPortNumber(portNumber());
-    line.setSettings(lineSettings());
-    line.setHandshake(handshakeMode());
-}
-
 int SerialSettings::portNumber() const {
     return integerIn(comPort, 1, 255, 1);
 }
@@ -82,7 +83,12 @@ int SerialSettings::handshakeMode() const {
 }
 
 QString SerialSettings::lineSettings() const {
-    return lineSettingsText(baud, parity, dataBits, stopBits);
+    return QStringList{baud, parity, dataBits, stopBits}.join(QLatin1Char(','));
+}
+
+QString SerialSettings::deviceOfPort(int number) const {
+    const QString configured = Ini_Lesen(kSection, QStringLiteral("Port%1").arg(number), filePath_);
+    return configured.isEmpty() ? usualSerialDevice(number) : configured;
 }
 
 } // namespace zor

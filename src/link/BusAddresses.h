@@ -1,18 +1,9 @@
 #pragma once
 
-#include "settings/DataFolder.h"
-
 #include <QString>
 #include <cstdint>
 
 namespace zor {
-
-// The two IEEE-488 addresses as the start-up takes them from section
-// "ADRESSEN" of the general settings file.
-struct BusAddresses {
-    std::int16_t generator;
-    std::int16_t second;
-};
 
 // The generator's address when "ZOR1" holds none: the address the bundled
 // settings give the generator.
@@ -27,7 +18,5 @@ std::int16_t generatorAddress(const QString& text);
 // "VEX2": its leading number rounded (it is only compared with the
 // generator's); kNoSecondDevice when the text holds no number.
 std::int16_t secondAddress(const QString& text);
-
-BusAddresses storedBusAddresses(const DataFolder& folder);
 
 } // namespace zor

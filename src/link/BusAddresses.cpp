@@ -1,4 +1,4 @@
-#include "app/BusAddresses.h"
+#include "link/BusAddresses.h"
 
 #include "settings/IniFile.h"
 #include "settings/NumberText.h"
@@ -36,13 +36,6 @@ std::int16_t secondAddress(const QString& text) {
     if (!holdsNumber(text))
         return kNoSecondDevice;
     return static_cast<std::int16_t>(rounded(text, -32768, 32767));
-}
-
-BusAddresses storedBusAddresses(const DataFolder& folder) {
-    const QString general = folder.file(QLatin1String(kGeneralFile));
-    return {
-        generatorAddress(Ini_Lesen(QStringLiteral("ADRESSEN"), QStringLiteral("ZOR1"), general)),
-        secondAddress(Ini_Lesen(QStringLiteral("ADRESSEN"), QStringLiteral("VEX2"), general))};
 }
 
 } // namespace zor

@@ -1,4 +1,4 @@
-#include "rds/Clock.h"
+#include "translate/Clock.h"
 
 namespace zor {
 

@@ -1,0 +1,104 @@
+#include "support/SimLink.h"
+
+#include "settings/AnsiText.h"
+#include "settings/IniFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace zor::test {
+
+namespace {
+
+// Long enough for any answer of the instrument, short enough that a failing
+// test does not sit out the three seconds of the real bus time-out.
+constexpr auto kBusTimeoutMs = "500";
+constexpr int kSentWaitMs = 3000;
+
+void setCaptions(Captions& captions) {
+    captions.setText(21, QStringLiteral("Hub"));
+    captions.setText(141, QStringLiteral("Abfragefehler"));
+    captions.setText(142, QStringLiteral("Antwort"));
+    captions.setText(143, QStringLiteral("no Answer"));
+    captions.setText(145, QStringLiteral("keine Antwort"));
+    captions.setText(184, QStringLiteral("Busfehler"));
+    captions.setText(185, QStringLiteral("Weiter?"));
+    captions.setText(192, QStringLiteral("ein"));
+    captions.setText(193, QStringLiteral("aus"));
+}
+
+} // namespace
+
+void ensureCoreApplication() {
+    static int argc = 1;
+    static char name[] = "zor_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        static QCoreApplication application(argc, argv);
+}
+
+SimLink::SimLink(Interface interface, const QStringList& simArguments, const Clock& clock)
+    : sim_(simArguments) {
+    ensureCoreApplication();
+    if (!sim_.isReady() || !folder_.isValid())
+        return;
+    setCaptions(captions_);
+    qputenv("ZOR_SIM_GPIB_SOCKET", sim_.gpibSocket().toLocal8Bit());
+    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", kBusTimeoutMs);
+    writeSettings(interface);
+    link_ = std::make_unique<InstrumentLink>(data(), captions_, messages_, current_, clock);
+    link_->emptyLog();
+    link_->useInterface(interface);
+    if (!link_->connect())
+        return;
+    // The opening carriage return must have arrived before anything is counted.
+    if (interface == Interface::Serial)
+        sim_.waitForRecorded(1, kSentWaitMs);
+    openingBytes_ = sim_.recorded().size();
+    ready_ = messages_.messages.empty();
+}
+
+void SimLink::writeSettings(Interface interface) const {
+    const QString general = data().file(QLatin1String(kGeneralFile));
+    const QString serial = data().file(QLatin1String(kSerialFile));
+    const bool serialLine = interface == Interface::Serial;
+    Ini_Schreiben(QStringLiteral("BUS"), QStringLiteral("Interface"),
+                  serialLine ? QStringLiteral("COM") : QStringLiteral("IEC"), general);
+    Ini_Schreiben(QStringLiteral("BUS"), QStringLiteral("GpibLibrary"), SimProcess::gpibLibrary(),
+                  general);
+    Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("ZOR1"), QStringLiteral("28"),
+                  general);
+    Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("Log_Key"), QStringLiteral("1"),
+                  general);
+    Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("ComPort"), QStringLiteral("1"), serial);
+    Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Port1"), sim_.ttyPath(), serial);
+}
+
+QString SimLink::why() const {
+    if (!sim_.isReady())
+        return sim_.errorString();
+    QStringList told;
+    for (const RecordingOperator::Message& message : messages_.messages)
+        told << message.title + QStringLiteral(": ") + message.text;
+    return told.isEmpty() ? QStringLiteral("the link could not connect") : told.join(u'\n');
+}
+
+QStringList SimLink::logRecords() const {
+    QFile file(data().file(QLatin1String(kLogFile)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList records = fromAnsi(file.readAll()).split(QStringLiteral("\r\n"));
+    if (!records.isEmpty() && records.last().isEmpty())
+        records.removeLast();
+    return records;
+}
+
+QByteArray SimLink::sentSinceOpening() const {
+    return sim_.recorded().mid(openingBytes_);
+}
+
+bool SimLink::waitForSent(qsizetype bytes) const {
+    return sim_.waitForRecorded(openingBytes_ + bytes, kSentWaitMs);
+}
+
+} // namespace zor::test

@@ -4,7 +4,6 @@
 // and the simulated bus. The window must stay usable and every query button
 // must come back within its pauses and time-outs.
 #include "StartFixture.h"
-#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
 #include "rds/RdsPage.h"
 #include "ui/QueryPage.h"

@@ -3,7 +3,6 @@
 // once. The command lines the instrument must receive are written out here
 // by hand from the stored values, as the instrument's manual lists them.
 #include "StartFixture.h"
-#include "link/BusAddresses.h"
 #include "app/WindowProgram.h"
 #include "settings/SerialSettings.h"
 #include "panel/DisplayLabel.h"
@@ -125,7 +124,7 @@ TEST_F(ProgramStartTest, AnEmptyDataFolderStartsNotConnectedOnTheBus) {
     expectNotConnected();
     EXPECT_EQ(window().INIT_Taste()->text(), QStringLiteral("Init IEEE"));
     EXPECT_FALSE(window().Adr1_VScroll()->isHidden());
-    EXPECT_EQ(start().instrument().generatorAddress(), kUsualGeneratorAddress);
+    EXPECT_EQ(start().instrument().generatorAddress(), 28);
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("28"));
     EXPECT_FALSE(start().instrument().addressesClash());
     EXPECT_EQ(window().SSTab1()->currentIndex(), 0);
@@ -195,23 +194,6 @@ TEST_F(ProgramStartTest, AddressesOutsideTheBusAreHeldAtItsLimits) {
     EXPECT_EQ(start().instrument().generatorAddress(), 30);
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("30"));
     EXPECT_FALSE(start().instrument().addressesClash());
-}
-
-TEST(BusAddressesTest, TextsBecomeAddresses) {
-    EXPECT_EQ(generatorAddress(QStringLiteral("12")), 12);
-    EXPECT_EQ(generatorAddress(QStringLiteral(" 7 ")), 7);
-    EXPECT_EQ(generatorAddress(QStringLiteral("12abc")), 12);
-    EXPECT_EQ(generatorAddress(QStringLiteral("2.5")), 2);
-    EXPECT_EQ(generatorAddress(QStringLiteral("-4")), 0);
-    EXPECT_EQ(generatorAddress(QStringLiteral("99999999999")), 30);
-    EXPECT_EQ(generatorAddress(QString()), kUsualGeneratorAddress);
-    EXPECT_EQ(generatorAddress(QStringLiteral("abc")), kUsualGeneratorAddress);
-    EXPECT_EQ(generatorAddress(QStringLiteral("-")), kUsualGeneratorAddress);
-    EXPECT_EQ(secondAddress(QStringLiteral("7")), 7);
-    EXPECT_EQ(secondAddress(QStringLiteral("31")), 31);
-    EXPECT_EQ(secondAddress(QStringLiteral(".5e1")), 5);
-    EXPECT_EQ(secondAddress(QString()), kNoSecondDevice);
-    EXPECT_EQ(secondAddress(QStringLiteral("x1")), kNoSecondDevice);
 }
 
 TEST_F(ProgramStartTest, AutoInSmallLettersInitialisesOverTheSerialLine) {

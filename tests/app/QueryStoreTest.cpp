@@ -3,7 +3,6 @@
 // must show is written out by hand from what the initialisation sent and
 // what the instrument holds before any command.
 #include "StartFixture.h"
-#include "link/LinkState.h"
 #include "panel/DisplayLabel.h"
 #include "panel/GeneratorPage.h"
 #include "panel/PictureSwitch.h"

@@ -1,6 +1,5 @@
 #include "RdsSimFixture.h"
 
-#include "link/CommandChannel.h"
 #include "settings/AnsiText.h"
 #include "settings/IniFile.h"
 #include "translate/InstrumentLink.h"

@@ -3,7 +3,6 @@
 // and the program state when they must not (or cannot) reach one.
 #include "ui/Initialisation.h"
 
-#include "link/SerialPort.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PictureSwitch.h"
 #include "rds/DynamicPs.h"

@@ -58,14 +58,14 @@ struct CoderContent {
     bool ta = false;
     bool music = true;
     std::uint8_t di = 0;
-    QByteArray ps;                  // always eight characters
-    QByteArray radioText;           // as set; empty when there is none
+    QByteArray ps;                      // always eight characters
+    QByteArray radioText;               // as set; empty when there is none
     QList<QList<std::uint8_t>> afLists; // AF1 to AF5 in order, each as codes
     QList<EonNetwork> networks;
     QList<OdaAnnouncement> odas;
     std::optional<TmcMessage> tmc;
-    QByteArray clockText;           // the CT value
-    QList<int> sequence;            // group types in the order of GS
+    QByteArray clockText; // the CT value
+    QList<int> sequence;  // group types in the order of GS
 
     static CoderContent read(const InstrumentState& state);
 };

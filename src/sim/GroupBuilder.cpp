@@ -23,8 +23,8 @@ std::uint16_t GroupBuilder::blockB(int type, bool versionB, int low5) const {
 
 GroupWords GroupBuilder::basicTuning(int segment, std::uint16_t afPair) const {
     const bool diBit = (content_.di >> (3 - segment)) & 1;
-    const int low5 = (content_.ta ? 0x10 : 0) | (content_.music ? 0x08 : 0) |
-                     (diBit ? 0x04 : 0) | segment;
+    const int low5 =
+        (content_.ta ? 0x10 : 0) | (content_.music ? 0x08 : 0) | (diBit ? 0x04 : 0) | segment;
     return {content_.pi, blockB(0, false, low5), afPair, twoCharacters(content_.ps, segment * 2)};
 }
 

@@ -30,8 +30,8 @@ QList<std::pair<int, std::uint16_t>> networkItems(const EonNetwork& network) {
             items.append({firstMappedVariant + static_cast<int>(i) - 1,
                           AfCoding::pair(list.first(), list[i])});
     }
-    items.append({trafficVariant,
-                  static_cast<std::uint16_t>((network.pty << 11) | (network.ta ? 1 : 0))});
+    items.append(
+        {trafficVariant, static_cast<std::uint16_t>((network.pty << 11) | (network.ta ? 1 : 0))});
     return items;
 }
 

@@ -126,8 +126,7 @@ void MpxSignal::render(qint16* samples, qsizetype count) {
     const MpxSettings settings = MpxSettings::read(state_);
     prepareCarriers(settings);
     const double scale = settings.fullScale();
-    const double pilotLevel =
-        settings.pilotOn && scale > 0 ? settings.pilotDeviation / scale : 0.0;
+    const double pilotLevel = settings.pilotOn && scale > 0 ? settings.pilotDeviation / scale : 0.0;
     const double rdsLevel = settings.rdsOn && scale > 0 ? settings.rdsDeviation / scale : 0.0;
     const double ariLevel = settings.ariOn && scale > 0 ? settings.ariDeviation / scale : 0.0;
     const double toneLevel = scale > 0 ? settings.toneDeviation() / scale : 0.0;

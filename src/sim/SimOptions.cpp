@@ -91,8 +91,8 @@ bool readOnAir(const QCommandLineParser& parser, SimOptions& options, QString& e
     options.rdsHexPath = parser.value(QStringLiteral("rds-hex"));
     options.mpxPath = parser.value(QStringLiteral("mpx"));
     if (parser.isSet(QStringLiteral("rds-hex-groups")) &&
-        !readNumber(parser, QStringLiteral("rds-hex-groups"), 1, 100000000,
-                    options.rdsHexGroups, error))
+        !readNumber(parser, QStringLiteral("rds-hex-groups"), 1, 100000000, options.rdsHexGroups,
+                    error))
         return false;
     if (parser.isSet(QStringLiteral("mpx-seconds"))) {
         bool ok = false;
@@ -108,8 +108,8 @@ bool readOnAir(const QCommandLineParser& parser, SimOptions& options, QString& e
         error = QStringLiteral("--rds-hex-groups needs --rds-hex, --mpx-seconds needs --mpx");
         return false;
     }
-    if (options.writesAtOnce() && ((hex && options.rdsHexGroups < 0) ||
-                                   (mpx && options.mpxSeconds < 0))) {
+    if (options.writesAtOnce() &&
+        ((hex && options.rdsHexGroups < 0) || (mpx && options.mpxSeconds < 0))) {
         error = QStringLiteral("written at once, --rds-hex needs --rds-hex-groups and --mpx "
                                "needs --mpx-seconds");
         return false;

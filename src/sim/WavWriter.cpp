@@ -44,8 +44,8 @@ WavWriter::~WavWriter() {
 }
 
 bool WavWriter::open(const QString& path, int sampleRate, QString* error) {
-    fd_ = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                 0644);
+    fd_ =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd_ < 0) {
         *error = QStringLiteral("cannot write the WAV file %1: %2").arg(path, strerror(errno));
         return false;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstring>
 #include <numbers>
 
@@ -50,22 +51,21 @@ bool MpxReceiver::read(const QString& wavPath) {
     return true;
 }
 
-double MpxReceiver::pilotLevel() const {
-    double in = 0, quadrature = 0;
-    for (std::size_t n = 0; n < samples_.size(); ++n) {
-        in += samples_[n] * std::sin(2 * pi * 19000.0 * n / sampleRate_);
-        quadrature += samples_[n] * std::cos(2 * pi * 19000.0 * n / sampleRate_);
-    }
-    return 2.0 * std::hypot(in, quadrature) / samples_.size();
+// The pilot as amplitude and phase of its 19 kHz component over the file.
+std::complex<double> MpxReceiver::pilot() const {
+    std::complex<double> sum;
+    for (std::size_t n = 0; n < samples_.size(); ++n)
+        sum += samples_[n] * std::polar(1.0, 2 * pi * 19000.0 * n / sampleRate_);
+    return 2.0 * std::conj(sum) / static_cast<double>(samples_.size());
 }
 
+double MpxReceiver::pilotLevel() const {
+    return std::abs(pilot());
+}
+
+// sin(x + phase) = Im(exp(i(x + phase))): the phase is the argument turned by 90 degrees.
 double MpxReceiver::pilotPhaseDegrees() const {
-    double in = 0, quadrature = 0;
-    for (std::size_t n = 0; n < samples_.size(); ++n) {
-        in += samples_[n] * std::sin(2 * pi * 19000.0 * n / sampleRate_);
-        quadrature += samples_[n] * std::cos(2 * pi * 19000.0 * n / sampleRate_);
-    }
-    return std::atan2(quadrature, in) * 180 / pi;
+    return std::arg(pilot() * std::complex<double>(0, 1)) * 180 / pi;
 }
 
 // Mixes down with the pilot's third harmonic in both phases, smooths over a

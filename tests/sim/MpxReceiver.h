@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <complex>
 #include <cstdint>
 #include <vector>
 
@@ -26,6 +27,7 @@ class MpxReceiver {
     const std::vector<long>& groupStarts() const { return groupStarts_; }
 
   private:
+    std::complex<double> pilot() const;
     std::vector<double> bitValues();
 
     std::vector<double> samples_;

@@ -1,5 +1,6 @@
 #include "sim/RdsCoder.h"
 
+#include "sim/CoderContent.h"
 #include "sim/WireValues.h"
 
 #include <algorithm>
@@ -55,6 +56,7 @@ void RdsCoder::preset() {
     for (int n = 1; n <= listCount; ++n)
         state_.set(listName("AF", n), QByteArray());
     state_.removeStartingWith("EON-");
+    state_.removeStartingWith("3A,");
     state_.set("EON-PI", QByteArray());
     for (int n = 1; n <= dataSetCount; ++n) {
         state_.set(listName("STORE", n), "0");
@@ -72,6 +74,8 @@ QByteArray RdsCoder::apply(const QByteArray& coderText) {
     for (const char* plain : plainKeys) {
         if (key == plain) {
             state_.set(key, value);
+            if (key == "3A")
+                fileAnnouncement(value);
             return {};
         }
     }
@@ -87,6 +91,22 @@ QByteArray RdsCoder::apply(const QByteArray& coderText) {
         eonFamilies.end() != std::find(eonFamilies.begin(), eonFamilies.end(), key))
         return applyEon(key, value);
     return "unknown coder key " + key;
+}
+
+// An application announces itself with several 3A texts (RDS-TMC: variant 0
+// with the location table, variant 1 with the service), which the coder
+// sends in turn, so each variant is kept beside the last text.
+void RdsCoder::fileAnnouncement(const QByteArray& value) {
+    const auto oda = OdaAnnouncement::parse(value);
+    if (!oda)
+        return;
+    for (int variant = 0; variant < 4; ++variant) {
+        const QByteArray name = "3A," + QByteArray::number(variant);
+        const auto filed = OdaAnnouncement::parse(state_.value(name));
+        if (filed && (filed->aid != oda->aid || filed->groupCode != oda->groupCode))
+            state_.remove(name);
+    }
+    state_.set("3A," + QByteArray::number(oda->variant()), value);
 }
 
 QByteArray RdsCoder::applyRadioText(const QByteArray& value) {

@@ -15,6 +15,9 @@ namespace zor::sim {
 //
 //   PS, PI, PTY, TA, MS, DI, GS, BIN, RDS-PH, CT ("hh:mm:ss,DD.MM.YY" or "off"),
 //   3A, 8A              the value after "=", unchanged (3A and 8A: the last one)
+//   3A,0 .. 3A,3        the last 3A text of each variant (the two top message
+//                       bits) of the announced application; a 3A text for
+//                       another application or group empties them first
 //   RT                  the text of "RT=a,b,text"; RT-CTL holds "a,b"
 //   AF1..AF5            the own-programme AF lists, each "tuned,alt,alt..."
 //   EON-PI              the other network's PI as received
@@ -55,6 +58,7 @@ class RdsCoder {
     QByteArray applyEon(const QByteArray& key, const QByteArray& value);
     QByteArray applyEonDelete(const QByteArray& value);
     QByteArray applyStore(const QByteArray& value);
+    void fileAnnouncement(const QByteArray& value);
     QByteArray placeAfList(const QByteArray& value, const QByteArray& namePrefix, bool keepEmpty);
 
     std::optional<QByteArray> generatorAnswer(const QByteArray& key) const;

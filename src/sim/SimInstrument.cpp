@@ -71,6 +71,13 @@ void SimInstrument::presetAll() {
     coder_.preset();
 }
 
+void SimInstrument::restore(const QMap<QByteArray, QByteArray>& entries) {
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        if (it.key() != "UNKNOWN" && it.key() != "UNKNOWN-LAST")
+            state_.set(it.key(), it.value());
+    }
+}
+
 QByteArray SimInstrument::handleLine(const QByteArray& line) {
     QList<QByteArray> answers;
     QList<QByteArray> previousNodes;

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 
 namespace zor::sim {
 
@@ -62,6 +63,9 @@ class SimInstrument {
     QByteArray handleLine(const QByteArray& line);
 
     const InstrumentState& state() const { return state_; }
+    // Takes over the entries of a saved state; the count of refused commands
+    // belongs to the run that refused them and stays.
+    void restore(const QMap<QByteArray, QByteArray>& entries);
     // True once after each line that changed the state.
     bool takeStateChanged() { return state_.takeChanged(); }
     const QList<QByteArray>& rejectedCommands() const { return rejected_; }

@@ -43,6 +43,17 @@ GpibLibrary=PATH under [BUS] in RDS_Allg.INI. Environment
 ZOR_SIM_GPIB_TIMEOUT_MS=N in the program makes every bus time-out N ms instead
 of the device's time-out code.
 
+On air: --rds-hex FILE writes the RDS groups the coder sends, one group a line
+as four hexadecimal words "PPPP BBBB CCCC DDDD" (blocks A to D), at the real
+rate of about 11.4 groups a second while zor-sim runs. --mpx FILE.wav writes
+the multiplex baseband the coder puts out: mono, 16 bit, 228000 samples a
+second, full scale standing for the set MPX deviation; the pilot, the RDS and
+ARI subcarriers and the audio generator's tone as set. --rds-hex-groups N and
+--mpx-seconds S write that many groups or seconds at once and end zor-sim
+without opening a serial line; every on-air file then needs its count.
+--state FILE also loads that file at start when it exists, so a state saved
+by one run goes on air in the next.
+
 SIGTERM or SIGINT end the process; the link and the socket file are removed.)";
 
 bool readNumber(const QCommandLineParser& parser, const QString& name, int minimum, int maximum,
@@ -69,6 +80,38 @@ bool readReplug(const QCommandLineParser& parser, SimOptions& options, QString& 
     if (options.misbehaviour != Misbehaviour::HangupAfter || options.linkPath.isEmpty() ||
         !options.devicePath.isEmpty()) {
         error = QStringLiteral("--replug-after needs --hangup-after and --link, and no --device");
+        return false;
+    }
+    return true;
+}
+
+// A count writes at once, and then each on-air file needs one: a file
+// written in real time would end with the process a moment later.
+bool readOnAir(const QCommandLineParser& parser, SimOptions& options, QString& error) {
+    options.rdsHexPath = parser.value(QStringLiteral("rds-hex"));
+    options.mpxPath = parser.value(QStringLiteral("mpx"));
+    if (parser.isSet(QStringLiteral("rds-hex-groups")) &&
+        !readNumber(parser, QStringLiteral("rds-hex-groups"), 1, 100000000, options.rdsHexGroups,
+                    error))
+        return false;
+    if (parser.isSet(QStringLiteral("mpx-seconds"))) {
+        bool ok = false;
+        options.mpxSeconds = parser.value(QStringLiteral("mpx-seconds")).toDouble(&ok);
+        if (!ok || options.mpxSeconds <= 0 || options.mpxSeconds > 86400) {
+            error = QStringLiteral("--mpx-seconds needs a number of seconds above 0, up to 86400");
+            return false;
+        }
+    }
+    const bool hex = !options.rdsHexPath.isEmpty();
+    const bool mpx = !options.mpxPath.isEmpty();
+    if ((options.rdsHexGroups >= 0 && !hex) || (options.mpxSeconds >= 0 && !mpx)) {
+        error = QStringLiteral("--rds-hex-groups needs --rds-hex, --mpx-seconds needs --mpx");
+        return false;
+    }
+    if (options.writesAtOnce() &&
+        ((hex && options.rdsHexGroups < 0) || (mpx && options.mpxSeconds < 0))) {
+        error = QStringLiteral("written at once, --rds-hex needs --rds-hex-groups and --mpx "
+                               "needs --mpx-seconds");
         return false;
     }
     return true;
@@ -112,6 +155,17 @@ SimOptionsResult parseSimOptions(const QStringList& arguments) {
                         "arrived.")},
         {QStringLiteral("hangup-after"),
          QStringLiteral("Closes the serial line after N received commands."), QStringLiteral("N")},
+        {QStringLiteral("rds-hex"),
+         QStringLiteral("Writes the RDS groups on air to FILE, one group a line in hex."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("rds-hex-groups"),
+         QStringLiteral("Writes N groups from the state at once and ends."), QStringLiteral("N")},
+        {QStringLiteral("mpx"),
+         QStringLiteral("Writes the multiplex baseband to FILE.wav (228 kHz, 16 bit, mono)."),
+         QStringLiteral("FILE.wav")},
+        {QStringLiteral("mpx-seconds"),
+         QStringLiteral("Writes S seconds of multiplex from the state at once and ends."),
+         QStringLiteral("S")},
         {QStringLiteral("replug-after"),
          QStringLiteral("Offers a fresh serial line at the --link path MS milliseconds after "
                         "the hang-up."),
@@ -176,6 +230,7 @@ SimOptionsResult parseSimOptions(const QStringList& arguments) {
     }
     if (ok && parser.isSet(QStringLiteral("replug-after")))
         ok = readReplug(parser, options, error);
+    ok = ok && readOnAir(parser, options, error);
     if (!ok) {
         result.outcome = SimOptionsResult::Outcome::Error;
         result.text = error;

@@ -33,6 +33,15 @@ struct SimOptions {
     // once. -1: the line stays gone. (A second zor-sim with the same --link
     // brings a line back at the same place too.)
     int replugAfterMs = -1;
+    // On air: the groups as hex lines and the multiplex as a WAV file, in
+    // real time beside the serial line, or -- with a count of groups or
+    // seconds -- that much at once from the state, after which zor-sim ends.
+    QString rdsHexPath;
+    QString mpxPath;
+    int rdsHexGroups = -1;
+    double mpxSeconds = -1;
+
+    bool writesAtOnce() const { return rdsHexGroups >= 0 || mpxSeconds >= 0; }
 };
 
 struct SimOptionsResult {

@@ -1,5 +1,6 @@
 #include "sim/SimServer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -38,9 +39,23 @@ void report(const QString& text) {
 } // namespace
 
 SimServer::SimServer(const SimOptions& options)
-    : options_(options), stateFile_(options.statePath) {}
+    : options_(options), stateFile_(options.statePath), onAir_(instrument_.state()) {}
+
+bool SimServer::openOnAir(QString* error) {
+    if (!options_.rdsHexPath.isEmpty() && !onAir_.openHex(options_.rdsHexPath, error))
+        return false;
+    if (!options_.mpxPath.isEmpty() && !onAir_.openMpx(options_.mpxPath, error))
+        return false;
+    if (onAir_.isActive())
+        onAir_.start(Clock::now());
+    return true;
+}
 
 bool SimServer::start(QString* error) {
+    QMap<QByteArray, QByteArray> saved;
+    if (!stateFile_.read(&saved, error))
+        return false;
+    instrument_.restore(saved);
     const bool lineOpen = options_.devicePath.isEmpty()
                               ? line_.openPseudoTerminal(error)
                               : line_.openDevice(options_.devicePath, error);
@@ -53,7 +68,9 @@ bool SimServer::start(QString* error) {
     if (!options_.gpibSocketPath.isEmpty() && !bus_.listen(options_.gpibSocketPath, error))
         return false;
     instrument_.takeStateChanged();
-    return stateFile_.write(instrument_.state().toText(), error);
+    if (!stateFile_.write(instrument_.state().toText(), error))
+        return false;
+    return openOnAir(error);
 }
 
 int SimServer::run(int stopFd) {
@@ -108,6 +125,8 @@ int SimServer::run(int stopFd) {
         }
         deliverDueAnswers();
         replugIfDue();
+        if (onAir_.isActive())
+            onAir_.catchUp(Clock::now());
     }
 }
 
@@ -284,10 +303,12 @@ int SimServer::pollTimeoutMs() const {
     std::optional<Clock::time_point> due = replugDue_;
     if (!late_.empty() && (!due || late_.front().due < *due))
         due = late_.front().due;
+    const int onAirMs = onAir_.isActive() ? onAir_.msUntilNextCatchUp(Clock::now()) : -1;
     if (!due)
-        return -1;
+        return onAirMs;
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*due - Clock::now());
-    return wait.count() < 0 ? 0 : static_cast<int>(wait.count());
+    const int waitMs = wait.count() < 0 ? 0 : static_cast<int>(wait.count());
+    return onAirMs >= 0 ? std::min(waitMs, onAirMs) : waitMs;
 }
 
 void SimServer::record(const QByteArray& bytes) {

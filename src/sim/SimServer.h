@@ -2,6 +2,7 @@
 
 #include "sim/GpibSocketServer.h"
 #include "sim/LineAssembler.h"
+#include "sim/OnAir.h"
 #include "sim/PtyLine.h"
 #include "sim/RecordFile.h"
 #include "sim/SimInstrument.h"
@@ -23,8 +24,9 @@ class SimServer {
   public:
     explicit SimServer(const SimOptions& options);
 
-    // Opens the serial line (and its link), the record file and the bus
-    // socket, and writes the first state file.
+    // Loads the state file when it exists, opens the serial line (and its
+    // link), the record file, the bus socket and the on-air files, and writes
+    // the first state file.
     bool start(QString* error);
     QString serialPath() const { return line_.path(); }
 
@@ -56,6 +58,7 @@ class SimServer {
     int pollTimeoutMs() const;
     void record(const QByteArray& bytes);
     void writeState();
+    bool openOnAir(QString* error);
 
     SimOptions options_;
     SimInstrument instrument_;
@@ -63,6 +66,7 @@ class SimServer {
     GpibSocketServer bus_;
     RecordFile record_;
     StateFile stateFile_;
+    OnAir onAir_;
     LineAssembler serialLines_;
     QByteArray serialOut_;
     bool flooding_ = false;

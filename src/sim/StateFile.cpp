@@ -46,4 +46,20 @@ bool StateFile::write(const QByteArray& text, QString* error) const {
     return failure == 0;
 }
 
+bool StateFile::read(QMap<QByteArray, QByteArray>* entries, QString* error) const {
+    QFile file(path_);
+    if (path_.isEmpty() || !file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read the state file %1: %2").arg(path_, file.errorString());
+        return false;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0)
+            entries->insert(line.left(equals), line.mid(equals + 1));
+    }
+    return true;
+}
+
 } // namespace zor::sim

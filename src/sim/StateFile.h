@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 namespace zor::sim {
@@ -13,6 +14,9 @@ class StateFile {
 
     bool isEnabled() const { return !path_.isEmpty(); }
     bool write(const QByteArray& text, QString* error) const;
+    // The entries of an existing state file, NAME -> value; empty when there
+    // is none. False when it exists and cannot be read.
+    bool read(QMap<QByteArray, QByteArray>* entries, QString* error) const;
 
   private:
     QString path_;

@@ -1,5 +1,8 @@
+#include "sim/OnAir.h"
+#include "sim/SimInstrument.h"
 #include "sim/SimOptions.h"
 #include "sim/SimServer.h"
+#include "sim/StateFile.h"
 
 #include <QCoreApplication>
 #include <csignal>
@@ -29,6 +32,36 @@ bool installStopSignals() {
     return true;
 }
 
+int fail(const QString& message) {
+    std::fprintf(stderr, "zor-sim: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+// The on-air files from the saved state, each from the first group on, so a
+// hex file and a WAV file of one state carry the same groups.
+int writeAtOnce(const zor::sim::SimOptions& options) {
+    zor::sim::SimInstrument instrument;
+    QMap<QByteArray, QByteArray> saved;
+    QString error;
+    if (!zor::sim::StateFile(options.statePath).read(&saved, &error))
+        return fail(error);
+    instrument.restore(saved);
+    if (!options.rdsHexPath.isEmpty()) {
+        zor::sim::OnAir air(instrument.state());
+        if (!air.openHex(options.rdsHexPath, &error))
+            return fail(error);
+        air.writeGroups(options.rdsHexGroups);
+    }
+    if (!options.mpxPath.isEmpty()) {
+        zor::sim::OnAir air(instrument.state());
+        if (!air.openMpx(options.mpxPath, &error))
+            return fail(error);
+        if (!air.writeSeconds(options.mpxSeconds))
+            return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +76,8 @@ int main(int argc, char** argv) {
                      parsed.text.toLocal8Bit().constData());
         return 2;
     }
+    if (parsed.options.writesAtOnce())
+        return writeAtOnce(parsed.options);
     if (!installStopSignals()) {
         std::perror("zor-sim: cannot prepare for signals");
         return 1;

@@ -259,7 +259,8 @@ TEST(SimOptions, HelpNamesEveryOptionAndWrongUseIsRefused) {
     EXPECT_EQ(helpCode, 0);
     for (const char* option :
          {"--link", "--device", "--record", "--state", "--gpib-socket", "--gpib-address",
-          "--silent", "--late", "--garbage", "--flood", "--hangup-after", "--replug-after"})
+          "--silent", "--late", "--garbage", "--flood", "--hangup-after", "--replug-after",
+          "--rds-hex", "--rds-hex-groups", "--mpx", "--mpx-seconds"})
         EXPECT_TRUE(help.contains(option)) << option;
 
     for (const char* wrong : {"--silent --garbage", "--late soon", "--gpib-address 31",
@@ -267,7 +268,10 @@ TEST(SimOptions, HelpNamesEveryOptionAndWrongUseIsRefused) {
                               // A line can come back only where the program looks for it.
                               "--replug-after 10", "--hangup-after 1 --replug-after 10",
                               "--hangup-after 1 --link /tmp/x --device /dev/null --replug-after 1",
-                              "--hangup-after 1 --link /tmp/x --replug-after -1"}) {
+                              "--hangup-after 1 --link /tmp/x --replug-after -1",
+                              // Written at once, every on-air file needs its count.
+                              "--rds-hex-groups 5", "--mpx /tmp/x.wav --mpx-seconds 0",
+                              "--rds-hex /tmp/x.hex --mpx /tmp/x.wav --mpx-seconds 1"}) {
         const auto [code, output] = runToEnd(wrong);
         EXPECT_EQ(code, 2) << wrong;
         EXPECT_TRUE(output.isEmpty()) << "no serial line is announced";

@@ -157,13 +157,9 @@ int ini(const DataFolder& folder, const QStringList& args)
         printOut(Ini_Lesen(args[2], args[3], path));
         return kDone;
     }
-    if (!Ini_Schreiben(args[2], args[3], args[4], path)) {
-        const QString problem =
-            iniFileState(path) == SettingsFileState::Unparseable
-                ? QStringLiteral("%1 is not a settings file (binary data or an overlong line); "
-                                 "it was left as it is")
-                : QStringLiteral("cannot write %1");
-        printErr(problem.arg(QDir::toNativeSeparators(path)));
+    if (const QString problem = iniWriteProblem(args[2], args[3], args[4], path);
+        !problem.isEmpty()) {
+        printErr(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), problem));
         return kFailed;
     }
     return kDone;

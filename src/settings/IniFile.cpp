@@ -3,6 +3,7 @@
 #include "settings/DataFolder.h"
 #include "settings/FileEntry.h"
 #include "settings/IniText.h"
+#include "settings/SettingsLock.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -147,6 +148,14 @@ NewContent newContent(const QString& path, const QString& section, const QString
     return {std::move(after), {}, unchanged};
 }
 
+QString lockProblem(const SettingsLock& lock)
+{
+    if (lock.state() == SettingsLock::State::Busy)
+        return QStringLiteral("another program kept the file locked for more than %1 seconds")
+            .arg(kSettingsLockWaitMs / 1000);
+    return QStringLiteral("it cannot be opened for writing: %1").arg(lock.errorText());
+}
+
 } // namespace
 
 QString Ini_Lesen(const QString& section, const QString& key, const QString& path)
@@ -164,15 +173,23 @@ bool Ini_Schreiben(const QString& section, const QString& key, const QString& va
 }
 
 // Writing back the value a key already holds (as the start-up restore does
-// for every setting) leaves the file alone: no disk wait, no risk.
+// for every setting) needs neither the lock nor the disk. Any other write
+// reads the file again once it holds the lock, since another writer may have
+// replaced it in between. A file system without locks is written as before.
 QString iniWriteProblem(const QString& section, const QString& key, const QString& value,
                         const QString& path)
 {
     const QString file = fileIgnoringCase(path);
-    const NewContent content = newContent(file, section, key, value);
-    if (!content.problem.isEmpty() || content.unchanged)
-        return content.problem;
-    if (QString problem = replaceFile(file, content.bytes); !problem.isEmpty())
+    const NewContent unlocked = newContent(file, section, key, value);
+    if (!unlocked.problem.isEmpty() || unlocked.unchanged)
+        return unlocked.problem;
+    const SettingsLock lock(file);
+    if (lock.state() == SettingsLock::State::Busy || lock.state() == SettingsLock::State::Failed)
+        return lockProblem(lock);
+    const NewContent locked = newContent(file, section, key, value);
+    if (!locked.problem.isEmpty() || locked.unchanged)
+        return locked.problem;
+    if (QString problem = replaceFile(file, locked.bytes); !problem.isEmpty())
         return problem;
     removeOldLeftovers(file);
     return {};

@@ -25,8 +25,11 @@ QString Ini_Lesen(const QString& section, const QString& key, const QString& pat
 // atomically, and only once the new content is wholly on disk. Returns false
 // when the file could not be written (read-only or missing folder, a file
 // that cannot be read, is no regular file or no settings file, a full disk,
-// a file-size limit, an I/O error); the old file is then untouched, byte for
-// byte.
+// a file-size limit, an I/O error, another writer that does not finish); the
+// old file is then untouched, byte for byte.
+//
+// Writers of one file take turns (SettingsLock.h): from reading the file to
+// replacing it nobody else writes it, so no write undoes another's change.
 bool Ini_Schreiben(const QString& section, const QString& key, const QString& value,
                    const QString& path);
 

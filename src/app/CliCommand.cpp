@@ -44,6 +44,8 @@ public:
           link_(folder, state_, captions_, messages_)
     {
         link_.setTranslatorInputs([this] { return inputs(); });
+        if (const QString problem = link_.log().problem(); !problem.isEmpty())
+            printErr(problem);
         readLinkState(folder, state_);
         const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
                                            folder.file(QString::fromLatin1(kGeneralFile)));

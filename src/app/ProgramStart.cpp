@@ -126,6 +126,8 @@ void ProgramStart::run() {
     window_->currentValues().afEditorMode = QStringLiteral("AF");
     restorePanels();
     instrument_->log().empty();
+    if (const QString problem = instrument_->log().problem(); !problem.isEmpty())
+        messages_->warn(QStringLiteral("Befehlsprotokoll / command log"), problem);
     selectFirstTestPattern();
     window_->selectFirstPage();
     if (automaticInitialisation()) {

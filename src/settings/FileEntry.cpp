@@ -88,7 +88,7 @@ QString FileEntry::germanName() const
 {
     switch (kind_) {
     case Kind::Missing:
-        return QStringLiteral("nicht vorhanden");
+        return QStringLiteral("nichts");
     case Kind::File:
         return QStringLiteral("eine Datei");
     case Kind::Folder:
@@ -104,18 +104,18 @@ QString FileEntry::germanName() const
     case Kind::DanglingLink:
         return QStringLiteral("ein symbolischer Link ins Leere");
     case Kind::Unreachable:
-        return QStringLiteral("nicht zugänglich");
+        return QStringLiteral("etwas, das sich nicht prüfen lässt");
     case Kind::Other:
         break;
     }
-    return QStringLiteral("keine gewöhnliche Datei");
+    return QStringLiteral("etwas anderes als eine Datei");
 }
 
 QString FileEntry::englishName() const
 {
     switch (kind_) {
     case Kind::Missing:
-        return QStringLiteral("missing");
+        return QStringLiteral("nothing");
     case Kind::File:
         return QStringLiteral("a file");
     case Kind::Folder:
@@ -131,11 +131,11 @@ QString FileEntry::englishName() const
     case Kind::DanglingLink:
         return QStringLiteral("a symbolic link to nothing");
     case Kind::Unreachable:
-        return QStringLiteral("out of the program's reach");
+        return QStringLiteral("something that cannot be looked at");
     case Kind::Other:
         break;
     }
-    return QStringLiteral("not a regular file");
+    return QStringLiteral("something other than a file");
 }
 
 // The entry is looked at first, so a device is never opened at all; the

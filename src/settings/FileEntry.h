@@ -31,13 +31,15 @@ public:
     // Present, but nothing the program may open as a file.
     bool isSpecial() const { return !isMissing() && !isFile(); }
 
-    // What the entry is, as the end of "... ist <name>" and "... is <name>".
+    // What the entry is, to follow "... steht" and "there is ...":
+    // "eine benannte Pipe (FIFO)", "a named pipe (FIFO)".
     QString germanName() const;
     QString englishName() const;
 
     // Opens `file` (named already) in `mode` when its entry is a regular file
     // or missing and `mode` creates it. Never waits for the other end of a
     // named pipe, also when one takes the file's place at the last moment.
+    // The opened `file` no longer knows its name.
     static bool openRegular(QFile& file, QIODevice::OpenMode mode);
 
 private:

@@ -125,7 +125,7 @@ QString refusalOf(const QString& path, SettingsFileState state)
                               "it was left as it is");
     const FileEntry entry(path);
     if (entry.isSpecial() && entry.kind() != FileEntry::Kind::Unreachable)
-        return QStringLiteral("it is %1, not a file; it was left as it is")
+        return QStringLiteral("in its place there is %1; it was left as it is")
             .arg(entry.englishName());
     return QStringLiteral("it cannot be read");
 }

@@ -30,7 +30,10 @@ bool BusAdapter::failed() const {
     return hasError(ibsta_);
 }
 
+// Every opening starts an initialisation, whose first status message names
+// the driver library's problem.
 std::int16_t BusAdapter::ibdev(int board, int pad, int sad, int tmo, int eot, int eos) {
+    libraryProblemDue_ = !library_.loaded();
     if (!registerOnce())
         return -1;
     const int ud = library_.ibdev(board, pad, sad, tmo, eot, eos);
@@ -123,8 +126,14 @@ bool BusAdapter::registerOnce() {
     return false;
 }
 
+// The driver library's problem goes into the message part of the box, so
+// the fixed layout of the rest stays as the operator knows it.
 void BusAdapter::deviceStatusMessage(const QString& message, const QString& device) {
-    const QString text = deviceStatusText(captions_.text(184), captions_.text(185), message, device,
+    QString shown = message;
+    if (libraryProblemDue_)
+        shown += kCR + QString(library_.problem()).replace(QLatin1Char('\n'), kCR);
+    libraryProblemDue_ = false;
+    const QString text = deviceStatusText(captions_.text(184), captions_.text(185), shown, device,
                                           ibsta_, iberr_, ibcnt_);
     if (!messages_.askCritical(QString::fromUtf8(kProgramTitle), text))
         messages_.quitProgram();

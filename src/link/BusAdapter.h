@@ -43,13 +43,16 @@ public:
     void deviceStatusMessage(const QString& message, const QString& device);
 
 private:
+    bool usable();
     bool registerOnce();
+    void endProgram();
     void takeStatus();
 
     GpibLibrary& library_;
     const Captions& captions_;
     OperatorMessages& messages_;
     bool registered_ = false;
+    bool ending_ = false;
     bool libraryProblemDue_ = false;
     std::int16_t ibsta_ = 0;
     std::int16_t iberr_ = 0;

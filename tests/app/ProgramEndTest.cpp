@@ -1,7 +1,7 @@
 // Nothing the programs hold outlives them or holds them up: every ordinary
 // end of the window closes the serial port and removes its lock file, a
-// stale lock is named, a full disk is told by zor-rds-cli, and a named pipe
-// in place of the command log stops neither program.
+// stale lock is named, a write cut short is told by zor-rds-cli, and a
+// named pipe in place of the command log stops neither program.
 #include "StartFixture.h"
 #include "app/WindowProgram.h"
 #include "support/ProgramRun.h"
@@ -143,25 +143,35 @@ TEST_F(ProgramEndTest, AStaleLockThatCannotBeRemovedIsNamed) {
         << err.toStdString();
 }
 
-// A file-size limit stands in for a full disk.
-TEST_F(ProgramEndTest, ACliWriteOnAFullDiskFailsAndSaysWhy) {
+// A file-size limit cuts the new content off after `limit` bytes (0: at
+// once), as a full disk or a quota does; the old file stays byte for byte.
+TEST_F(ProgramEndTest, ACliWriteCutShortFailsAndSaysWhy) {
     copyBundledData();
-    QFile old(path("Datenset1.INI"));
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    const QByteArray bytes = old.readAll();
-    old.close();
-    QProcess* cli = program("zor-rds-cli", {"ini", "set", "Datenset1.INI", "RDS", "PS", "FULL"});
-    cli->setChildProcessModifier([] {
-        const rlimit none{0, 0};
-        ::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &none);
-    });
-    cli->start();
-    ASSERT_TRUE(cli->waitForFinished(20000));
-    EXPECT_EQ(cli->exitCode(), 1);
-    EXPECT_TRUE(cli->readAllStandardError().contains("Datenset1.INI: File too large"));
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), bytes);
+    QFile file(path("Datenset1.INI"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    const QStringList entries = QDir(folder.path()).entryList(QDir::Files);
+    for (const auto& [limit, why] :
+         {std::pair{0, "File too large"}, std::pair{20, "only 20 of "}}) {
+        SCOPED_TRACE(limit);
+        QProcess* cli =
+            program("zor-rds-cli", {"ini", "set", "Datenset1.INI", "RDS", "PS", "FULL"});
+        cli->setChildProcessModifier([limit = rlim_t(limit)] {
+            const rlimit size{limit, limit};
+            ::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &size);
+        });
+        cli->start();
+        ASSERT_TRUE(cli->waitForFinished(20000));
+        EXPECT_EQ(cli->exitCode(), 1);
+        const QString err = QString::fromUtf8(cli->readAllStandardError());
+        EXPECT_TRUE(err.contains("cannot write") && err.contains(why)) << err.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        file.close();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), entries);
+    }
 }
 
 TEST_F(ProgramEndTest, ANamedPipeAsTheLogHoldsUpNeitherProgram) {
@@ -172,10 +182,9 @@ TEST_F(ProgramEndTest, ANamedPipeAsTheLogHoldsUpNeitherProgram) {
     QFile::remove(path("RDS_Log.txt"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("RDS_Log.txt")).constData(), 0644), 0);
 
-    const ProgramRun run =
-        runProgram(SimProcess::binDir() + "/zor-rds-cli",
-                   {"--data-dir", folder.path(), "send", "PS", "RADIO 1"},
-                   QProcessEnvironment::systemEnvironment(), 10000);
+    const ProgramRun run = runProgram(SimProcess::binDir() + "/zor-rds-cli",
+                                      {"--data-dir", folder.path(), "send", "PS", "RADIO 1"},
+                                      QProcessEnvironment::systemEnvironment(), 10000);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("a named pipe (FIFO)")) << run.err.toStdString();
 

@@ -1,5 +1,6 @@
-// The files of the instrument link that are not what they seem: a driver
-// library that cannot be used, and a command log that is no regular file.
+// A driver library that cannot be used is named, with the reason, in the
+// initialisation's first status message. ProgramEndTest runs both programs
+// with a named pipe as the command log.
 #include "RecordingOperator.h"
 #include "link/BusAdapter.h"
 #include "link/CommandChannel.h"
@@ -9,7 +10,6 @@
 #include "link/SerialPort.h"
 #include "settings/Captions.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -60,23 +60,6 @@ TEST(UnusableDriverLibrary, TheFirstStatusMessageNamesTheFileAndWhy) {
         EXPECT_TRUE(first.contains("ENEB <No GPIB board>"));
         EXPECT_FALSE(messages.messages[1].text.contains(c.file));
     }
-}
-
-// Opening a named pipe to write would wait for a reader for ever.
-TEST(CommandLogNoFile, ANamedPipeIsNeverOpenedAndIsNamed) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("RDS_Log.txt");
-    const CommandLog log(path, 1);
-    EXPECT_TRUE(log.problem().isEmpty());
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-    log.empty();
-    log.Log_Schreiben("PS", "", "PS=RADIO 1");
-    EXPECT_TRUE(log.problem().contains(path));
-    EXPECT_TRUE(log.problem().contains("eine benannte Pipe (FIFO)"));
-    EXPECT_TRUE(log.problem().contains("a named pipe (FIFO)"));
-    struct stat entry {};
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &entry), 0);
-    EXPECT_TRUE(S_ISFIFO(entry.st_mode));
 }
 
 } // namespace

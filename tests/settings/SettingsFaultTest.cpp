@@ -1,22 +1,21 @@
-// Settings files under faults other than a kill: a write that cannot finish,
-// two writers at once, and entries that are no regular files. Writers run in
+// Settings files under faults other than a kill: a full file system, two
+// writers at once, and entries that are no regular files. Writers run in
 // child processes, as the window and zor-rds-cli are separate programs.
+// ProgramEndTest cuts zor-rds-cli's writes short with a file-size limit.
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsLock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <memory>
 #include <gtest/gtest.h>
-#include <signal.h>
+#include <memory>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zor {
 namespace {
@@ -34,7 +33,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// Runs `job` in a child process; its exit status, or -1 when it did not end.
+// Runs `job` in a child process, which exits with 0 when it returns true.
 pid_t startChild(const std::function<bool()>& job) {
     const pid_t pid = ::fork();
     if (pid == 0)
@@ -42,6 +41,7 @@ pid_t startChild(const std::function<bool()>& job) {
     return pid;
 }
 
+// The child's exit status, or -1 when it did not exit.
 int exitStatusOf(pid_t pid) {
     int status = 0;
     if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
@@ -61,25 +61,6 @@ protected:
 
     QTemporaryDir dir;
 };
-
-// A file-size limit cuts the new content off after `limit` bytes (0: at once),
-// as a full disk or a quota does; the old file stays byte for byte and no
-// unfinished file is left beside it.
-TEST_F(SettingsFaultTest, AWriteThatCannotFinishFailsAndKeepsTheOldFile) {
-    for (const rlim_t limit : {rlim_t(0), rlim_t(20)}) {
-        SCOPED_TRACE(limit);
-        writeBytes(path(), kSettings);
-        const pid_t child = startChild([&] {
-            const rlimit size{limit, limit};
-            ::signal(SIGXFSZ, SIG_IGN);
-            return ::setrlimit(RLIMIT_FSIZE, &size) == 0 &&
-                   Ini_Schreiben("RDS", "PS", "FULL", path());
-        });
-        EXPECT_EQ(exitStatusOf(child), 1);
-        EXPECT_EQ(bytesOf(path()), kSettings);
-        EXPECT_EQ(entries(), QStringList{"Datenset1.INI"});
-    }
-}
 
 // A real full file system, where the tests run as root: a small tmpfs filled
 // up to its last byte.
@@ -124,29 +105,6 @@ TEST_F(SettingsFaultTest, TwoWritersOfOneFileLoseNoChange) {
     EXPECT_EQ(Ini_Lesen("RDS", "PS", path()), "RADIO 1");
 }
 
-// The system drops the lock of a writer killed while it held it.
-TEST_F(SettingsFaultTest, AKilledWriterLeavesNoLockBehind) {
-    writeBytes(path(), kSettings);
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = startChild([&] {
-        const SettingsLock lock(path());
-        const char held = lock.state() == SettingsLock::State::Held ? 'y' : 'n';
-        (void)::write(ready[1], &held, 1);
-        ::pause();
-        return false;
-    });
-    char held = 0;
-    ASSERT_EQ(::read(ready[0], &held, 1), 1);
-    EXPECT_EQ(held, 'y');
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    EXPECT_TRUE(Ini_Schreiben("RDS", "PS", "AFTER", path()));
-    EXPECT_EQ(entries(), QStringList{"Datenset1.INI"});
-}
-
 // What stands in place of a settings file and is no regular file is never
 // opened (a named pipe would hold the program), reads as unreadable, and no
 // write replaces it by a regular file.
@@ -158,11 +116,7 @@ TEST_F(SettingsFaultTest, EntriesThatAreNoFilesAreLeftAsTheyAre) {
         mode_t type;
     } cases[] = {
         {"named pipe", [&] { return ::mkfifo(file.constData(), 0644); }, S_IFIFO},
-        {"link loop",
-         [&] {
-             return ::symlink("Datenset1.INI", file.constData());
-         },
-         S_IFLNK},
+        {"link loop", [&] { return ::symlink("Datenset1.INI", file.constData()); }, S_IFLNK},
         {"link to nothing", [&] { return ::symlink("nowhere.INI", file.constData()); }, S_IFLNK},
         {"folder", [&] { return ::mkdir(file.constData(), 0755); }, S_IFDIR},
     };

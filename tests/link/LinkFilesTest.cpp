@@ -47,8 +47,7 @@ TEST(UnusableDriverLibrary, TheFirstStatusMessageNamesTheFileAndWhy) {
         BusAdapter bus(library, captions, messages);
         SerialPort serial(QString{});
         CommandLog log(QString{}, 0);
-        LinkState state;
-        state.interfaceName = "IEC";
+        LinkState state; // the bus, as a link state starts
         CommandChannel channel(state, serial, bus, log, captions, messages);
 
         EXPECT_FALSE(channel.openInterface());

@@ -1,12 +1,12 @@
 #include "settings/FileEntry.h"
 
-#include <QFileInfo>
-
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <QFileInfo>
 #endif
 
 namespace zor {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+
+#ifndef Q_OS_UNIX
 #include <memory>
 
 class QLockFile;
+#endif
 
 namespace zor {
 

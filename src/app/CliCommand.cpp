@@ -42,6 +42,8 @@ public:
     explicit Session(const DataFolder& folder)
         : link_(folder, captions_, messages_, current_, systemClock())
     {
+        if (const QString problem = link_.logProblem(); !problem.isEmpty())
+            printErr(problem);
         const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
                                            folder.file(QLatin1String(kGeneralFile)));
         loadTextTable(folder.file(QLatin1String(kLanguageFile)), language, captions_);
@@ -153,13 +155,9 @@ int ini(const DataFolder& folder, const QStringList& args)
         printOut(Ini_Lesen(args[2], args[3], path));
         return kDone;
     }
-    if (!Ini_Schreiben(args[2], args[3], args[4], path)) {
-        const QString problem =
-            iniFileState(path) == SettingsFileState::Unparseable
-                ? QStringLiteral("%1 is not a settings file (binary data or an overlong line); "
-                                 "it was left as it is")
-                : QStringLiteral("cannot write %1");
-        printErr(problem.arg(QDir::toNativeSeparators(path)));
+    if (const QString problem = iniWriteProblem(args[2], args[3], args[4], path);
+        !problem.isEmpty()) {
+        printErr(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), problem));
         return kFailed;
     }
     return kDone;

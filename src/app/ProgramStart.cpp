@@ -125,6 +125,8 @@ void ProgramStart::run() {
     window_->currentValues().afEditorMode = QStringLiteral("AF");
     restorePanels();
     instrument_->emptyLog();
+    if (const QString problem = instrument_->logProblem(); !problem.isEmpty())
+        messages_->warn(QStringLiteral("Befehlsprotokoll / command log"), problem);
     selectFirstTestPattern();
     window_->selectFirstPage();
     if (automaticInitialisation()) {

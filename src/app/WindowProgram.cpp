@@ -7,8 +7,85 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSocketNotifier>
+#include <functional>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace zor {
+
+namespace {
+
+#ifdef Q_OS_UNIX
+int endPipe[2] = {-1, -1};
+
+extern "C" void onEndSignal(int) {
+    const int saved = errno;
+    const char end = 1;
+    [[maybe_unused]] const ssize_t written = ::write(endPipe[1], &end, 1);
+    errno = saved;
+}
+#endif
+
+// SIGTERM, SIGINT and SIGHUP end the window program the way its end button
+// does. A signal handler may not call Qt, so it only writes one byte into a
+// pipe; the event loop hears it and ends the program from there.
+class EndSignals {
+public:
+    explicit EndSignals(std::function<void()> end) {
+#ifdef Q_OS_UNIX
+        if (::pipe(endPipe) != 0)
+            return;
+        for (const int fd : endPipe)
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        ::fcntl(endPipe[1], F_SETFL, O_NONBLOCK);
+        notifier_ = std::make_unique<QSocketNotifier>(endPipe[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [end = std::move(end)] {
+            char byte = 0;
+            [[maybe_unused]] const ssize_t read = ::read(endPipe[0], &byte, 1);
+            end();
+        });
+        struct sigaction action {};
+        action.sa_handler = onEndSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (const int number : kEndSignals)
+            ::sigaction(number, &action, nullptr);
+#else
+        Q_UNUSED(end);
+#endif
+    }
+
+    ~EndSignals() {
+#ifdef Q_OS_UNIX
+        for (const int number : kEndSignals)
+            ::signal(number, SIG_DFL);
+        notifier_.reset();
+        for (int& fd : endPipe) {
+            if (fd >= 0)
+                ::close(fd);
+            fd = -1;
+        }
+#endif
+    }
+
+    EndSignals(const EndSignals&) = delete;
+    EndSignals& operator=(const EndSignals&) = delete;
+
+private:
+#ifdef Q_OS_UNIX
+    static constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP};
+    std::unique_ptr<QSocketNotifier> notifier_;
+#endif
+};
+
+} // namespace
 
 WindowArguments parseWindowArguments(const QStringList& arguments) {
     WindowArguments parsed;
@@ -59,10 +136,14 @@ QString windowUsage() {
             "every start).\n");
 }
 
+// Every way out returns from here, so that the start's destructors close the
+// serial port and remove its lock file: the end button, the close box, the
+// operator's No in a bus status message, and SIGTERM, SIGINT or SIGHUP.
 int runWindowProgram(const WindowArguments& arguments, const QString& programFolder) {
     const PreparedDataFolder data = prepareDataFolder(
         arguments.dataDir, programFolder, userDataHome(), installedDefaults(programFolder));
     MessageBoxes messages;
+    const EndSignals endSignals([&messages] { messages.quitProgram(); });
     ProgramStart start(data.folder, messages);
     messages.setWindow(&start.window());
     // Said first, because the start-up's own complaints about missing files
@@ -71,6 +152,8 @@ int runWindowProgram(const WindowArguments& arguments, const QString& programFol
     if (!data.problem.isEmpty() && QFileInfo(data.folder.path()).isDir())
         messages.warn(QStringLiteral("zor-rds"), data.problem);
     start.run();
+    if (messages.endRequested())
+        return 0;
     start.window().show();
     return QApplication::exec();
 }

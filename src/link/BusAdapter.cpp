@@ -30,8 +30,11 @@ bool BusAdapter::failed() const {
     return hasError(ibsta_);
 }
 
+// Every opening starts an initialisation, whose first status message names
+// the driver library's problem.
 std::int16_t BusAdapter::ibdev(int board, int pad, int sad, int tmo, int eot, int eos) {
-    if (!registerOnce())
+    libraryProblemDue_ = !library_.loaded();
+    if (!usable())
         return -1;
     const int ud = library_.ibdev(board, pad, sad, tmo, eot, eos);
     takeStatus();
@@ -39,14 +42,14 @@ std::int16_t BusAdapter::ibdev(int board, int pad, int sad, int tmo, int eot, in
 }
 
 void BusAdapter::ibclr(std::int16_t ud) {
-    if (!registerOnce())
+    if (!usable())
         return;
     library_.ibclr(ud);
     takeStatus();
 }
 
 void BusAdapter::ibwrt(std::int16_t ud, const QString& text) {
-    if (!registerOnce())
+    if (!usable())
         return;
     const QByteArray bytes = toAnsi(text);
     library_.ibwrt(ud, bytes.constData(), static_cast<long>(bytes.size()));
@@ -54,7 +57,7 @@ void BusAdapter::ibwrt(std::int16_t ud, const QString& text) {
 }
 
 void BusAdapter::ibrd(std::int16_t ud, QString& buffer) {
-    if (!registerOnce())
+    if (!usable())
         return;
     QByteArray bytes(buffer.size(), ' ');
     library_.ibrd(ud, bytes.data(), static_cast<long>(bytes.size()));
@@ -64,14 +67,14 @@ void BusAdapter::ibrd(std::int16_t ud, QString& buffer) {
 }
 
 void BusAdapter::ibloc(std::int16_t ud) {
-    if (!registerOnce())
+    if (!usable())
         return;
     library_.ibloc(ud);
     takeStatus();
 }
 
 void BusAdapter::ibonl(std::int16_t ud, int v) {
-    if (!registerOnce())
+    if (!usable())
         return;
     library_.ibonl(ud, v);
     takeStatus();
@@ -85,9 +88,15 @@ void BusAdapter::takeStatus() {
     ibcnt_ = toInt16(status.count);
 }
 
+// Once the program is ending no bus call leaves it any more: the end waits
+// for the window's event loop, and the caller goes on until then (what it
+// still tells the operator is the operator messages' to hold back).
+bool BusAdapter::usable() {
+    return !ending_ && registerOnce();
+}
+
 // Registers the status variables for this thread before the first bus call,
-// where the library needs it. A failure ends the program; should the end not
-// come at once, the bus call is not made and the status says ERR.
+// where the library needs it. A failure ends the program.
 bool BusAdapter::registerOnce() {
     if (registered_)
         return true;
@@ -115,19 +124,31 @@ bool BusAdapter::registerOnce() {
     messages_.critical(QString::fromUtf8(kProgramTitle), text);
     if (result == kNotMultiThreaded || result == kCannotRegister)
         library_.unregisterThreadGlobals();
+    endProgram();
+    return false;
+}
+
+// The status of every later call: ERR, no driver.
+void BusAdapter::endProgram() {
+    ending_ = true;
     messages_.quitProgram();
     ibsta_ = toInt16(gpib::ERR);
     iberr_ = gpib::EDVR;
     ibcnt_ = 0;
     fullCount_ = 0;
-    return false;
 }
 
+// The driver library's problem goes into the message part of the box, so
+// the fixed layout of the rest stays as the operator knows it.
 void BusAdapter::deviceStatusMessage(const QString& message, const QString& device) {
-    const QString text = deviceStatusText(captions_.text(184), captions_.text(185), message, device,
+    QString shown = message;
+    if (libraryProblemDue_)
+        shown += kCR + QString(library_.problem()).replace(QLatin1Char('\n'), kCR);
+    libraryProblemDue_ = false;
+    const QString text = deviceStatusText(captions_.text(184), captions_.text(185), shown, device,
                                           ibsta_, iberr_, ibcnt_);
     if (!messages_.askCritical(QString::fromUtf8(kProgramTitle), text))
-        messages_.quitProgram();
+        endProgram();
 }
 
 QString deviceStatusText(const QString& caption184, const QString& caption185,

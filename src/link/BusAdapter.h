@@ -37,17 +37,23 @@ public:
     bool failed() const;
 
     // The device status message: the bus status for `device`, and the
-    // operator's choice to go on (Yes) or to end the program (No).
+    // operator's choice to go on (Yes) or to end the program (No). The first
+    // message after an ibdev without a usable driver library also names the
+    // library and why it could not be used.
     void deviceStatusMessage(const QString& message, const QString& device);
 
 private:
+    bool usable();
     bool registerOnce();
+    void endProgram();
     void takeStatus();
 
     GpibLibrary& library_;
     const Captions& captions_;
     OperatorMessages& messages_;
     bool registered_ = false;
+    bool ending_ = false;
+    bool libraryProblemDue_ = false;
     std::int16_t ibsta_ = 0;
     std::int16_t iberr_ = 0;
     std::int16_t ibcnt_ = 0;

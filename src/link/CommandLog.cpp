@@ -1,6 +1,7 @@
 #include "CommandLog.h"
 
 #include "settings/AnsiText.h"
+#include "settings/FileEntry.h"
 #include "settings/NumberText.h"
 
 #include <QFile>
@@ -35,9 +36,11 @@ QString CommandLog::record(const QString& name, const QString& text, const QStri
     return line;
 }
 
+// A named pipe in place of the log would hold the program until someone
+// reads it, so the log is opened only as a regular file.
 void CommandLog::empty() const {
     QFile file(path_);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (FileEntry::openRegular(file, QIODevice::WriteOnly | QIODevice::Truncate))
         file.close();
 }
 
@@ -47,10 +50,21 @@ void CommandLog::Log_Schreiben(const QString& name, const QString& text,
         return;
     // Opened and closed per record so the file is complete on disk after each line.
     QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!FileEntry::openRegular(file, QIODevice::WriteOnly | QIODevice::Append))
         return;
     file.write(toAnsi(record(name, text, command)) + QByteArrayLiteral("\r\n"));
     file.close();
+}
+
+QString CommandLog::problem() const {
+    const FileEntry entry(path_);
+    if (!entry.isSpecial())
+        return {};
+    return QStringLiteral("An der Stelle des Befehlsprotokolls \"%1\" steht %2. Das Programm "
+                          "öffnet es nicht und schreibt kein Protokoll.\nIn place of the command "
+                          "log \"%1\" there is %3. The program does not open it and writes no "
+                          "log.")
+        .arg(path_, entry.germanName(), entry.englishName());
 }
 
 } // namespace zor

@@ -22,6 +22,10 @@ public:
     void empty() const;
     // Appends one record when logging is on; failures are silent by design.
     void Log_Schreiben(const QString& name, const QString& text, const QString& command) const;
+    // Why there is no log at all: what stands in place of the file when that
+    // is no regular file (a named pipe, a folder ...), which is then never
+    // opened, in German and English. Empty when the file can be used.
+    QString problem() const;
 
 private:
     QString path_;

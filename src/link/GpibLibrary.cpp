@@ -1,9 +1,12 @@
 #include "GpibLibrary.h"
 
 #include "GpibCodes.h"
+#include "settings/FileEntry.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cstddef>
+#include <utility>
 
 // The calling convention of the Windows drivers on 32-bit Windows; every other
 // platform knows only one.
@@ -99,15 +102,30 @@ QStringList GpibLibrary::defaultFiles() {
 #endif
 }
 
+// A file named by its path is looked at before the loader opens it: the
+// loader would wait for ever on a named pipe. Names without a folder are
+// the loader's to find in the system's library folders.
 bool GpibLibrary::tryLoad(const QString& file) {
+    if (QDir::fromNativeSeparators(file).contains(u'/')) {
+        const FileEntry entry(file);
+        if (entry.isSpecial()) {
+            loadError_ = QStringLiteral("%1: An dieser Stelle steht %2. / In its place there is %3.")
+                             .arg(file, entry.germanName(), entry.englishName());
+            return false;
+        }
+    }
     library_.setFileName(file);
     if (!library_.load()) {
         loadError_ = library_.errorString();
         return false;
     }
     flavour_ = flavourOf(file, library_);
-    if (!resolveCalls() || !resolveStatus()) {
-        loadError_ = QStringLiteral("%1: keine NI-488.2-Schnittstelle").arg(file);
+    const bool calls = resolveCalls();
+    if (!calls || !resolveStatus()) {
+        loadError_ = QStringLiteral("%1: keine IEEE-488-Treiberbibliothek (es fehlt: %2). / "
+                                    "no IEEE-488 driver library (missing: %2).")
+                         .arg(file, calls ? QStringLiteral("ibsta, iberr, ibcnt")
+                                          : missingCalls().join(QStringLiteral(", ")));
         library_.unload();
         return false;
     }
@@ -127,6 +145,27 @@ bool GpibLibrary::resolveCalls() {
     loc_ = library_.resolve("ibloc");
     onl_ = library_.resolve("ibonl");
     return dev_ && clr_ && wrt_ && rd_ && loc_ && onl_;
+}
+
+QStringList GpibLibrary::missingCalls() const {
+    const std::pair<QFunctionPointer, const char*> calls[] = {
+        {dev_, "ibdev"}, {clr_, "ibclr"}, {wrt_, "ibwrt"},
+        {rd_, "ibrd"},   {loc_, "ibloc"}, {onl_, "ibonl"},
+    };
+    QStringList missing;
+    for (const auto& [pointer, name] : calls) {
+        if (!pointer)
+            missing << QLatin1String(name);
+    }
+    return missing;
+}
+
+QString GpibLibrary::problem() const {
+    if (loaded_)
+        return {};
+    return QStringLiteral("Die IEEE-488-Treiberbibliothek lässt sich nicht verwenden. / The "
+                          "IEEE-488 driver library cannot be used.\n") +
+           loadError_;
 }
 
 // The calling thread's status functions where the library has them; NI's

@@ -39,6 +39,10 @@ public:
     // The file in use, or the files tried when none could be used.
     QString fileName() const { return fileName_; }
     QString loadError() const { return loadError_; }
+    // Why no driver is in use, for the operator: one line for each file
+    // tried, with the loader's own words or what stands in the file's place
+    // (German and English). Empty once a library is loaded.
+    QString problem() const;
 
     int ibdev(int board, int pad, int sad, int tmo, int eot, int eos);
     void ibclr(int ud);
@@ -59,6 +63,7 @@ private:
 
     bool tryLoad(const QString& file);
     bool resolveCalls();
+    QStringList missingCalls() const;
     bool resolveStatus();
     void fetchStatus();
     void failWithoutBoard();

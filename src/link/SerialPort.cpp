@@ -1,13 +1,17 @@
 #include "link/SerialPort.h"
 
 #include "link/LineSettings.h"
+#include "settings/FileEntry.h"
 #include "settings/SerialSettings.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <utility>
 
 #ifndef Q_OS_WIN
+#include <cerrno>
 #include <poll.h>
+#include <signal.h>
 #endif
 
 namespace zor {
@@ -66,6 +70,47 @@ QSerialPort::FlowControl qtFlowControl(int handshake) {
     }
 }
 
+#ifndef Q_OS_WIN
+// The folders Qt SerialPort keeps its lock files in, in the order it tries.
+constexpr const char* kLockFolders[] = {"/var/lock",       "/etc/locks", "/var/spool/locks",
+                                        "/var/spool/uucp", "/tmp",       "/var/lib/lockdev"};
+
+// The name of the lock file Qt SerialPort makes for `device`: "LCK.." and
+// the device below /dev with "/" as "_" ("/dev/pts/3" gives "LCK..pts_3").
+QString lockFileName(QString device) {
+    if (device.startsWith(QLatin1String("/dev/")))
+        device.remove(0, 5);
+    return QStringLiteral("LCK..") + device.replace(QLatin1Char('/'), QLatin1Char('_'));
+}
+
+// Qt SerialPort removes the lock file of a program that ended without
+// closing the port, but only when it may: in the shared lock folder another
+// user's file stays, and the port cannot be opened until an administrator
+// removes it. The first line of a lock file is the number of its process.
+QString staleLockText(const QString& device) {
+    for (const char* folder : kLockFolders) {
+        const QString path = QLatin1String(folder) + u'/' + lockFileName(device);
+        QFile lock(path);
+        if (!FileEntry::openRegular(lock, QIODevice::ReadOnly))
+            continue;
+        bool number = false;
+        const qint64 process = lock.readLine(32).trimmed().toLongLong(&number);
+        if (!number || process <= 0 || ::kill(static_cast<pid_t>(process), 0) == 0 ||
+            errno != ESRCH)
+            return {};
+        return QStringLiteral("\nDie Sperrdatei \"%1\" stammt von Prozess %2, den es nicht mehr "
+                              "gibt. Solange sie besteht, lässt sich die Schnittstelle nicht "
+                              "öffnen; sie muss gelöscht werden (wenn nötig vom Administrator)."
+                              "\nThe lock file \"%1\" was left by process %2, which no longer "
+                              "exists. While it is there the port cannot be opened; it has to be "
+                              "removed (by an administrator if need be).")
+            .arg(path)
+            .arg(process);
+    }
+    return {};
+}
+#endif
+
 } // namespace
 
 // Qt reads whatever arrives whenever the window's event loop runs; a line
@@ -103,6 +148,10 @@ bool SerialPort::open() {
     port_.clearError();
     if (!port_.open(QIODevice::ReadWrite)) {
         error_ = port_.errorString();
+#ifndef Q_OS_WIN
+        if (port_.error() == QSerialPort::PermissionError)
+            error_ += staleLockText(port_.portName());
+#endif
         port_.clearError();
         return false;
     }

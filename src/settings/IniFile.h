@@ -22,11 +22,21 @@ QString Ini_Lesen(const QString& section, const QString& key, const QString& pat
 
 // Writes `value` under `key` in `section`, creating file, section and key as
 // needed; every other line of the file stays as it was. The file is replaced
-// atomically. Returns false when the file could not be written (read-only or
-// missing folder, a file that cannot be read or is no settings file); the old
-// file is then untouched.
+// atomically, and only once the new content is wholly on disk. Returns false
+// when the file could not be written (read-only or missing folder, a file
+// that cannot be read, is no regular file or no settings file, a full disk,
+// a file-size limit, an I/O error, another writer that does not finish); the
+// old file is then untouched, byte for byte.
+//
+// Writers of one file take turns (SettingsLock.h): from reading the file to
+// replacing it nobody else writes it, so no write undoes another's change.
 bool Ini_Schreiben(const QString& section, const QString& key, const QString& value,
                    const QString& path);
+
+// Ini_Schreiben telling why it failed: empty when the value is stored, else
+// one English sentence with the cause, for the command line.
+QString iniWriteProblem(const QString& section, const QString& key, const QString& value,
+                        const QString& path);
 
 // What the file at `path` is, its name matched without regard to case.
 SettingsFileState iniFileState(const QString& path);

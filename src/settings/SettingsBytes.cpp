@@ -1,7 +1,8 @@
 #include "settings/SettingsBytes.h"
 
+#include "settings/FileEntry.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 namespace zor {
@@ -91,11 +92,11 @@ bool isSettingsText(QByteArrayView bytes)
 
 SettingsBytes SettingsBytes::read(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const FileEntry entry(path);
+    if (entry.isMissing())
         return {SettingsFileState::Missing, {}};
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    if (!entry.isFile() || !FileEntry::openRegular(file, QIODevice::ReadOnly))
         return {SettingsFileState::Unreadable, {}};
 
     const qint64 size = file.size();

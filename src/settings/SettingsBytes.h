@@ -14,7 +14,8 @@ inline constexpr qsizetype kLongestSettingsLine = 65536;
 
 enum class SettingsFileState {
     Missing,     // no file of that name
-    Unreadable,  // something of that name that cannot be opened and read
+    Unreadable,  // something of that name that cannot be opened and read, or
+                 // is no regular file (a folder, a named pipe, a link to nothing)
     Unparseable, // a NUL character or a line longer than kLongestSettingsLine
     Usable,
 };

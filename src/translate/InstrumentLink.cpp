@@ -66,6 +66,10 @@ void InstrumentLink::emptyLog() {
     parts_->log.empty();
 }
 
+QString InstrumentLink::logProblem() const {
+    return parts_->log.problem();
+}
+
 bool InstrumentLink::send(const QString& key, const QString& value) {
     return parts_->translator.Parameter_Senden(key, value);
 }

@@ -30,6 +30,9 @@ public:
 
     // Empties the command log, as each start of the window does.
     void emptyLog();
+    // Why the command log cannot be kept (an entry of its name that is no
+    // file); empty when it can.
+    QString logProblem() const;
     bool send(const QString& key, const QString& value) override;
     Answer ask(const Question& question) override;
     bool connect() override;

@@ -1,8 +1,7 @@
 #include "ui/MessageBoxes.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
-#include <cstdlib>
 
 namespace zor {
 
@@ -29,23 +28,33 @@ std::unique_ptr<QMessageBox> MessageBoxes::warningBox(const QString& title, cons
 }
 
 void MessageBoxes::warn(const QString& title, const QString& text) {
-    warningBox(title, text, window_)->exec();
+    if (!ending_)
+        warningBox(title, text, window_)->exec();
 }
 
 void MessageBoxes::critical(const QString& title, const QString& text) {
-    box(QMessageBox::Critical, title, text, QMessageBox::Ok, window_)->exec();
+    if (!ending_)
+        box(QMessageBox::Critical, title, text, QMessageBox::Ok, window_)->exec();
 }
 
 bool MessageBoxes::askCritical(const QString& title, const QString& text) {
+    if (ending_)
+        return false;
     auto question =
         box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No, window_);
     return question->exec() == QMessageBox::Yes;
 }
 
-// Ends at once, as the operator asked: no further command may leave the
-// program, and every settings file is already on disk.
+// The end goes through the event loop, so that everything the program holds
+// is given back on the way out: the serial port is closed and its lock file
+// removed. Open message boxes close too, and none opens any more, so that
+// nothing holds the end up; every settings file is already on disk. Before
+// the event loop runs (an end asked for during the start-up) quit() does
+// nothing, and the program asks endRequested() instead.
 void MessageBoxes::quitProgram() {
-    std::exit(0);
+    ending_ = true;
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 void MessageBoxes::processPendingEvents() {

@@ -26,12 +26,16 @@ class MessageBoxes : public OperatorMessages {
     void quitProgram() override;
     void processPendingEvents() override;
 
+    // Whether the program is to end; from then on no box is shown.
+    bool endRequested() const { return ending_; }
+
     // The box warn() shows, built but not shown.
     static std::unique_ptr<QMessageBox> warningBox(const QString& title, const QString& text,
                                                    QWidget* parent);
 
   private:
     QPointer<QWidget> window_;
+    bool ending_ = false;
 };
 
 } // namespace zor

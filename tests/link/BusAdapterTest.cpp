@@ -115,7 +115,8 @@ TEST(MissingDriver, InitialisationReportsOpenAndClearErrorsWithENEB) {
                            "\r\nibcnt = 0x0\r\rWeiter?";
     EXPECT_EQ(messages.messages[0].kind, "ask");
     EXPECT_EQ(messages.messages[0].title, kProgramTitle);
-    EXPECT_EQ(messages.messages[0].text, "Fehler am IEC-Bus\rGerät: ZOR\rINIT-Error" + status);
+    EXPECT_EQ(messages.messages[0].text, "Fehler am IEC-Bus\rGerät: ZOR\rINIT-Error\r" +
+                                             library.problem().replace('\n', '\r') + status);
     EXPECT_EQ(messages.messages[1].text, "Fehler am IEC-Bus\rGerät: ZOR\rClear-Error" + status);
     EXPECT_EQ(messages.quitRequests, 0);
 }

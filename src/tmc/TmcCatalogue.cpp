@@ -1,6 +1,5 @@
 #include "tmc/TmcCatalogue.h"
 
-#include "settings/AnsiText.h"
 #include "settings/DataFolder.h"
 #include "settings/FileText.h"
 #include "settings/NumberText.h"
@@ -8,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -31,11 +29,6 @@ constexpr int kSaturatedCode = 1'000'000;
 
 // A code shown in a message is cut to this many characters.
 constexpr qsizetype kShownCodeLength = 12;
-
-constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
-constexpr qsizetype kUtf8MarkSize = 3;
-constexpr char kUtf16LittleMark[] = "\xFF\xFE";
-constexpr char kUtf16BigMark[] = "\xFE\xFF";
 
 enum class Fault {
     None,
@@ -373,7 +366,7 @@ std::optional<QString> problemOf(const Tally& tally, const QString& fileName)
 TmcEntryTable unreadable(TmcCatalogueKind kind, const QString& fileName, const QString& reason)
 {
     return {kind,
-            TmcEntryTable::Form::Ansi,
+            TextEncoding::Ansi,
             {},
             {},
             {},
@@ -391,13 +384,6 @@ TmcCatalogue listOf(const TmcEntryTable& table)
     return catalogue;
 }
 
-QString fromUtf8(QByteArrayView bytes)
-{
-    // A byte order mark inside the text is a character and stays.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
-}
-
 Text<char16_t> unitsOf(QStringView text)
 {
     return {text.utf16(), static_cast<std::size_t>(text.size())};
@@ -408,51 +394,21 @@ QStringView viewOf(Text<char16_t> text)
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
-// How the file's bytes read, as the settings files are read (FileText): a
-// UTF-16 byte order mark gives UTF-16; a UTF-8 mark, or valid UTF-8 that
-// holds non-ASCII bytes, gives UTF-8; anything else is Windows-1252. `start`
-// is where the text begins after a UTF-8 mark.
-struct Body {
-    TmcEntryTable::Form form;
-    qsizetype start;
-};
-
-Body bodyOf(const QByteArray& bytes)
-{
-    if (bytes.size() % 2 == 0 &&
-        (bytes.startsWith(kUtf16LittleMark) || bytes.startsWith(kUtf16BigMark)))
-        return {TmcEntryTable::Form::Utf16, 0};
-    const bool mark = bytes.startsWith(kUtf8Mark);
-    const qsizetype start = mark ? kUtf8MarkSize : 0;
-    const QByteArrayView body = QByteArrayView(bytes).sliced(start);
-    const bool nonAscii =
-        std::any_of(body.begin(), body.end(), [](char b) { return (b & 0x80) != 0; });
-    if ((mark || nonAscii) && isValidUtf8(body))
-        return {TmcEntryTable::Form::Utf8, start};
-    return {TmcEntryTable::Form::Ansi, start};
-}
-
 } // namespace
 
-TmcEntryTable::TmcEntryTable(TmcCatalogueKind kind, Form form, QByteArray bytes, QString text,
-                             std::vector<TmcRecordSpan> records,
+TmcEntryTable::TmcEntryTable(TmcCatalogueKind kind, TextEncoding encoding, QByteArray bytes,
+                             QString text, std::vector<TmcRecordSpan> records,
                              std::optional<QString> problem)
-    : kind_(kind), form_(form), bytes_(std::move(bytes)), text_(std::move(text)),
+    : kind_(kind), encoding_(encoding), bytes_(std::move(bytes)), text_(std::move(text)),
       records_(std::move(records)), problem_(std::move(problem))
 {
 }
 
 QString TmcEntryTable::recordText(TmcRecordSpan span) const
 {
-    switch (form_) {
-    case Form::Ansi:
-        return fromAnsi(QByteArray::fromRawData(bytes_.constData() + span.start, span.length));
-    case Form::Utf8:
-        return fromUtf8(QByteArrayView(bytes_).sliced(span.start, span.length));
-    case Form::Utf16:
-        break;
-    }
-    return text_.sliced(span.start, span.length);
+    if (bytes_.isEmpty())
+        return text_.sliced(span.start, span.length);
+    return decodedText(QByteArrayView(bytes_).sliced(span.start, span.length), encoding_);
 }
 
 QString TmcEntryTable::entry(qsizetype index) const
@@ -494,27 +450,25 @@ int tmcEntryCode(QStringView entry)
 TmcEntryTable tmcEntryTableFromBytes(TmcCatalogueKind kind, const QByteArray& bytes,
                                      const QString& fileName)
 {
-    const Body body = bodyOf(bytes);
-    if (body.form == TmcEntryTable::Form::Utf16) {
+    const TextForm form = TextForm::of(bytes);
+    if (form.encoding == TextEncoding::Utf16LittleEndian ||
+        form.encoding == TextEncoding::Utf16BigEndian) {
         QString text = FileText::fromBytes(bytes).text;
         Tally tally = scan(kind, unitsOf(text), 0,
                            [](Text<char16_t> code) { return viewOf(code).toString(); });
         std::optional<QString> problem = problemOf(tally, fileName);
-        return {kind, body.form, {}, std::move(text), std::move(tally.records), std::move(problem)};
+        return {kind, form.encoding, {}, std::move(text), std::move(tally.records),
+                std::move(problem)};
     }
-    const Text<char> text(bytes.constData() + body.start,
-                          static_cast<std::size_t>(bytes.size() - body.start));
-    const auto start = static_cast<std::size_t>(body.start);
-    Tally tally = body.form == TmcEntryTable::Form::Ansi
-                      ? scan(kind, text, start,
-                             [](Text<char> code) {
-                                 return fromAnsi(QByteArray(code.data(), qsizetype(code.size())));
-                             })
-                      : scan(kind, text, start, [](Text<char> code) {
-                            return fromUtf8(QByteArrayView(code.data(), qsizetype(code.size())));
-                        });
+    const Text<char> text(bytes.constData() + form.textStart,
+                          static_cast<std::size_t>(bytes.size() - form.textStart));
+    Tally tally = scan(kind, text, static_cast<std::size_t>(form.textStart),
+                       [&form](Text<char> code) {
+                           return decodedText(QByteArrayView(code.data(), qsizetype(code.size())),
+                                              form.encoding);
+                       });
     std::optional<QString> problem = problemOf(tally, fileName);
-    return {kind, body.form, bytes, {}, std::move(tally.records), std::move(problem)};
+    return {kind, form.encoding, bytes, {}, std::move(tally.records), std::move(problem)};
 }
 
 TmcCatalogue tmcCatalogueFromBytes(TmcCatalogueKind kind, const QByteArray& bytes,

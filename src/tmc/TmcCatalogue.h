@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include "settings/FileText.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -33,14 +35,11 @@ struct TmcRecordSpan {
 // list shows it row by row without a text object per entry.
 class TmcEntryTable {
 public:
-    // How the catalogue's text is kept: 8-bit files as their bytes, UTF-16
-    // files as decoded text.
-    enum class Form { Ansi, Utf8, Utf16 };
-
     TmcEntryTable() = default;
-    // The reader's result: `bytes` (Ansi, Utf8) or `text` (Utf16) holds the
-    // file, `records` the usable records in file order.
-    TmcEntryTable(TmcCatalogueKind kind, Form form, QByteArray bytes, QString text,
+    // The reader's result: `bytes` holds a file of 8-bit text (Windows-1252 or
+    // UTF-8, kept undecoded), `text` a decoded UTF-16 file, `records` the
+    // usable records in file order.
+    TmcEntryTable(TmcCatalogueKind kind, TextEncoding encoding, QByteArray bytes, QString text,
                   std::vector<TmcRecordSpan> records, std::optional<QString> problem);
 
     qsizetype size() const { return static_cast<qsizetype>(records_.size()); }
@@ -54,7 +53,7 @@ private:
     QString recordText(TmcRecordSpan span) const;
 
     TmcCatalogueKind kind_ = TmcCatalogueKind::Events;
-    Form form_ = Form::Ansi;
+    TextEncoding encoding_ = TextEncoding::Ansi;
     QByteArray bytes_;
     QString text_;
     std::vector<TmcRecordSpan> records_;

@@ -1,8 +1,10 @@
 #include "app/StoredValue.h"
 
+#include "rds/AfLists.h"
 #include "settings/IniFile.h"
 #include "settings/NumberText.h"
 
+#include <QRegularExpression>
 #include <array>
 
 namespace zor {
@@ -43,21 +45,11 @@ constexpr std::array kStoredKeys{
     StoredKey{"RT", kDataSetFile, "RDS", "RTA"},
     StoredKey{"RTB", kDataSetFile, "RDS", "RTB"},
     StoredKey{"GROUPSEQ", kDataSetFile, "RDS", "GR_FOLGE"},
-    StoredKey{"AF1", kDataSetFile, "RDS", "AF_LISTE1"},
-    StoredKey{"AF2", kDataSetFile, "RDS", "AF_LISTE2"},
-    StoredKey{"AF3", kDataSetFile, "RDS", "AF_LISTE3"},
-    StoredKey{"AF4", kDataSetFile, "RDS", "AF_LISTE4"},
-    StoredKey{"AF5", kDataSetFile, "RDS", "AF_LISTE5"},
     StoredKey{"EON_PI", kDataSetFile, "RDS", "EON_PI"},
     StoredKey{"EON_PS", kDataSetFile, "RDS", "EON_PS"},
     StoredKey{"EON_PTY", kDataSetFile, "RDS", "EON_PTY"},
     StoredKey{"EON_TA", kDataSetFile, "RDS", "EON_TA"},
     StoredKey{"EON_TP", kDataSetFile, "RDS", "EON_TP"},
-    StoredKey{"EON_AFB1", kDataSetFile, "RDS", "EON_AFB1"},
-    StoredKey{"EON_AFB2", kDataSetFile, "RDS", "EON_AFB2"},
-    StoredKey{"EON_AFB3", kDataSetFile, "RDS", "EON_AFB3"},
-    StoredKey{"EON_AFB4", kDataSetFile, "RDS", "EON_AFB4"},
-    StoredKey{"EON_AFB5", kDataSetFile, "RDS", "EON_AFB5"},
     StoredKey{"EON_DEL", kDataSetFile, "RDS", "EON_DEL"},
     StoredKey{"HF-Frequenz", kDataSetFile, "ZOR", "HF_Frequenz"},
     StoredKey{"HF-Pegel", kDataSetFile, "ZOR", "HF_Pegel"},
@@ -80,10 +72,33 @@ QString shaped(const QString& text, Form form)
     return text;
 }
 
+// An AF list goes out as the send button of its page sends it: list 1 with
+// the marker that starts the lists anew, the others with the one that adds a
+// list, and nothing at all while list 1 is empty.
+std::optional<QString> storedAfList(const DataFolder& folder, const QString& key)
+{
+    for (const char* kind : {kOwnAfLists, kEonAfLists}) {
+        const QString kindText = QLatin1String(kind);
+        for (const SendStep& step : afSendPlan(storedAfLists(folder, kindText), kindText)) {
+            if (step.key == key)
+                return step.value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isAfListKey(const QString& key)
+{
+    static const QRegularExpression afKey(QStringLiteral("^(AF|EON_AFB)[1-5]$"));
+    return afKey.match(key).hasMatch();
+}
+
 } // namespace
 
 std::optional<QString> storedValue(const DataFolder& folder, const QString& key)
 {
+    if (isAfListKey(key))
+        return storedAfList(folder, key);
     for (const char* ignored : kValueIgnored) {
         if (key == QLatin1String(ignored))
             return QString();

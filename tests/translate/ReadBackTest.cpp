@@ -87,124 +87,89 @@ TEST(ReadBackQueries, EonCarriesTheFirstAnswerVerbatim) {
     EXPECT_EQ(queries, expected);
 }
 
-TEST(ReadBackDisplay, PlainAnswersAreShownUnchanged) {
-    for (B button : {B::Command5, B::Command6, B::Command7, B::Command8, B::Command9, B::Command17})
-        EXPECT_EQ(display(button, {QStringLiteral(" RADIO 1\"")}), QStringLiteral(" RADIO 1\""));
-}
+struct DisplayRow {
+    B button;
+    QStringList answers;
+    const char* shown;
+    char separator = '.';
+};
 
-TEST(ReadBackDisplay, AfListsOneLineEach) {
-    EXPECT_EQ(display(B::Command4, {"98.5,87.6", "a", "", "AF4 no Answer", "e"}),
-              QStringLiteral("AF1: 98.5,87.6\nAF2: a\nAF3: \nAF4: AF4 no Answer\nAF5: e"));
-}
+// What each button shows for its answers: numbers converted with the
+// locale's separator, choices by their exact answer, the no-value text
+// converted as 0 where a number is read and shown as it is elsewhere, and an
+// empty answer (which the queries never give) as the no-value word.
+const DisplayRow kDisplayRows[] = {
+    {B::Command5, {" RADIO 1\""}, " RADIO 1\""},
+    {B::Command17, {"00A,02A"}, "00A,02A"},
+    {B::Command5, {""}, ""},
+    {B::Command4, {"98.5,87.6", "a", "", "AF4 no Answer", "e"},
+     "AF1: 98.5,87.6\nAF2: a\nAF3: \nAF4: AF4 no Answer\nAF5: e"},
+    {B::Command11, {"12345"}, "FM Deviation: 123450 Hz"},
+    {B::Command11, {"MPX-DEV no Answer"}, "FM Deviation: 0 Hz"},
+    {B::Command11, {"0.25"}, "FM Deviation: 2,5 Hz", ','},
+    {B::Command11, {""}, "no Answer"},
+    {B::Command12, {"0"}, "Mod Quelle: internal"},
+    {B::Command12, {"1"}, "Mod Quelle: L/R ext."},
+    {B::Command12, {"2"}, "Mod Quelle: S/P ext."},
+    {B::Command12, {"3"}, "Mod Quelle: AF gen."},
+    {B::Command12, {"4"}, "Mod Quelle: "},
+    {B::Command12, {"1.5"}, "Mod Quelle: "},
+    {B::Command12, {"SRC no Answer"}, "Mod Quelle: internal"},
+    {B::Command13, {"0"}, "internal"},
+    {B::Command13, {"1"}, "50µs"},
+    {B::Command13, {"2"}, "75µs"},
+    {B::Command13, {"02"}, "02"},
+    {B::Command15, {"1"}, "Left"},
+    {B::Command15, {"2"}, "Right"},
+    {B::Command15, {"3"}, "R=L"},
+    {B::Command15, {"4"}, "R=-L"},
+    {B::Command15, {"5"}, "R/=L"},
+    {B::Command15, {"0"}, ""},
+    {B::Command15, {"6"}, ""},
+    {B::Command18, {"1"}, "Impedanz 600 "},
+    {B::Command18, {"2"}, "Impedanz 100k "},
+    {B::Command18, {"3"}, "3"},
+    {B::Command20, {"M"}, "Music"},
+    {B::Command20, {"S"}, "Speech"},
+    {B::Command20, {"m"}, "m"},
+    {B::Command21, {"0"}, "Mono"},
+    {B::Command21, {"1"}, "Stereo"},
+    {B::Command21, {"2"}, "NN"},
+    {B::Command21, {"3"}, "Stereo Kunstkopf"},
+    {B::Command21, {"4"}, "Mono compressed"},
+    {B::Command21, {"5"}, "Stereo compressed"},
+    {B::Command21, {"6"}, "Stereo compressed Kunstkopf\""},
+    {B::Command21, {"7"}, "NN"},
+    {B::Command21, {"9"}, "no Answer"},
+    {B::Command21, {"06"}, "no Answer"},
+    {B::Command1, {"1", "0350", "3", "C"}, "ARI on\nARI Deviation: 3500 Hz\nBK + DK\nC"},
+    {B::Command1, {"0", "0", "0", ""}, "ARI off\nARI Deviation: 0 Hz\noff\n"},
+    {B::Command1, {"2", "1", "1", "A"}, "2\nARI Deviation: 10 Hz\nDK\nA"},
+    {B::Command1, {"ARI no Answer", "ARI-DEV no Answer", "2", "BK no Answer"},
+     "ARI off\nARI Deviation: 0 Hz\nBK\nBK no Answer"},
+    {B::Command14, {"0", "0675", "125"}, "Pilot off\nDeviation: 6750 Hz\nPhase: 12,5°", ','},
+    {B::Command14, {"2", "PIL-DEV no Answer", "PIL-PH no Answer"},
+     "\nDeviation: 0 Hz\nPhase: PIL-PH no Answer°"},
+    {B::Command14, {"", "", ""}, "no Answer\nno Answer\nno Answer"},
+    {B::Command16, {"1", "0300", "45"}, "RDS on\nDeviation: 3000 Hz\nPhase: 45°"},
+    {B::Command16, {"0", "0300", "RDS-PH no Answer"},
+     "RDS off\nDeviation: 3000 Hz\nPhase: RDS-PH no Answer°"},
+    {B::Command16, {"3", "0", "0"}, "\nDeviation: 0 Hz\nPhase: 0°"},
+    {B::Command19, {"D3C4", "OTHER   ", "1", "0", "98.5,90.1", "b", "c", "d", "EON-AFB no"},
+     "EON-PI:   D3C4 / EON-PS:  OTHER    / EON-TP:  1 / EON-TA:  0\n"
+     "EON-AFB1:  98.5,90.1\nEON-AFB2:  b\nEON-AFB3:  c\nEON-AFB4:  d\nEON-AFB5:  EON-AFB no\n"},
+    {B::Command10, {"87500000\n"}, "87,5 MHz", ','},
+    {B::Command10, {"FREQ no Answer"}, "0 MHz"},
+    {B::Command10, {""}, "no Answer"},
+    {B::Command22, {"-10.5"}, "-10.5 dBm"},
+};
 
-TEST(ReadBackDisplay, DeviationsInHertz) {
-    EXPECT_EQ(display(B::Command11, {"12345"}), QStringLiteral("FM Deviation: 123450 Hz"));
-    EXPECT_EQ(display(B::Command11, {"MPX-DEV no Answer"}), QStringLiteral("FM Deviation: 0 Hz"));
-    EXPECT_EQ(display(B::Command11, {"0.25"}, QLatin1Char(',')),
-              QStringLiteral("FM Deviation: 2,5 Hz"));
-}
-
-TEST(ReadBackDisplay, SourceByNumber) {
-    EXPECT_EQ(display(B::Command12, {"0"}), QStringLiteral("Mod Quelle: internal"));
-    EXPECT_EQ(display(B::Command12, {"1"}), QStringLiteral("Mod Quelle: L/R ext."));
-    EXPECT_EQ(display(B::Command12, {"2"}), QStringLiteral("Mod Quelle: S/P ext."));
-    EXPECT_EQ(display(B::Command12, {"3"}), QStringLiteral("Mod Quelle: AF gen."));
-    EXPECT_EQ(display(B::Command12, {"4"}), QStringLiteral("Mod Quelle: "));
-    EXPECT_EQ(display(B::Command12, {"1.5"}), QStringLiteral("Mod Quelle: "));
-    EXPECT_EQ(display(B::Command12, {"SRC no Answer"}), QStringLiteral("Mod Quelle: internal"));
-}
-
-TEST(ReadBackDisplay, PreemphasisByExactAnswer) {
-    EXPECT_EQ(display(B::Command13, {"0"}), QStringLiteral("internal"));
-    EXPECT_EQ(display(B::Command13, {"1"}), QStringLiteral("50µs"));
-    EXPECT_EQ(display(B::Command13, {"2"}), QStringLiteral("75µs"));
-    EXPECT_EQ(display(B::Command13, {"02"}), QStringLiteral("02"));
-}
-
-TEST(ReadBackDisplay, StereoModeByNumber) {
-    const char* modes[] = {"Left", "Right", "R=L", "R=-L", "R/=L"};
-    for (int n = 1; n <= 5; ++n)
-        EXPECT_EQ(display(B::Command15, {QString::number(n)}), QString::fromUtf8(modes[n - 1]));
-    EXPECT_EQ(display(B::Command15, {"0"}), QString());
-    EXPECT_EQ(display(B::Command15, {"6"}), QString());
-}
-
-TEST(ReadBackDisplay, ImpedanceAndMusicSpeechByExactAnswer) {
-    EXPECT_EQ(display(B::Command18, {"1"}), QStringLiteral("Impedanz 600 "));
-    EXPECT_EQ(display(B::Command18, {"2"}), QStringLiteral("Impedanz 100k "));
-    EXPECT_EQ(display(B::Command18, {"3"}), QStringLiteral("3"));
-    EXPECT_EQ(display(B::Command20, {"M"}), QStringLiteral("Music"));
-    EXPECT_EQ(display(B::Command20, {"S"}), QStringLiteral("Speech"));
-    EXPECT_EQ(display(B::Command20, {"m"}), QStringLiteral("m"));
-}
-
-TEST(ReadBackDisplay, DecoderInformation) {
-    const char* shown[] = {"Mono",
-                           "Stereo",
-                           "NN",
-                           "Stereo Kunstkopf",
-                           "Mono compressed",
-                           "Stereo compressed",
-                           "Stereo compressed Kunstkopf\"",
-                           "NN"};
-    for (int n = 0; n <= 7; ++n)
-        EXPECT_EQ(display(B::Command21, {QString::number(n)}), QString::fromUtf8(shown[n]));
-    EXPECT_EQ(display(B::Command21, {"9"}), QStringLiteral("no Answer"));
-    EXPECT_EQ(display(B::Command21, {"06"}), QStringLiteral("no Answer"));
-}
-
-TEST(ReadBackDisplay, AriFourLines) {
-    EXPECT_EQ(display(B::Command1, {"1", "0350", "3", "C"}),
-              QStringLiteral("ARI on\nARI Deviation: 3500 Hz\nBK + DK\nC"));
-    EXPECT_EQ(display(B::Command1, {"0", "0", "0", ""}),
-              QStringLiteral("ARI off\nARI Deviation: 0 Hz\noff\n"));
-    EXPECT_EQ(display(B::Command1, {"2", "1", "1", "A"}),
-              QStringLiteral("2\nARI Deviation: 10 Hz\nDK\nA"));
-    EXPECT_EQ(display(B::Command1, {"ARI no Answer", "ARI-DEV no Answer", "2", "BK no Answer"}),
-              QStringLiteral("ARI off\nARI Deviation: 0 Hz\nBK\nBK no Answer"));
-}
-
-TEST(ReadBackDisplay, PilotThreeLines) {
-    EXPECT_EQ(display(B::Command14, {"1", "0675", "125"}),
-              QStringLiteral("Pilot on\nDeviation: 6750 Hz\nPhase: 12.5°"));
-    EXPECT_EQ(display(B::Command14, {"0", "0675", "125"}, QLatin1Char(',')),
-              QStringLiteral("Pilot off\nDeviation: 6750 Hz\nPhase: 12,5°"));
-    EXPECT_EQ(display(B::Command14, {"2", "PIL-DEV no Answer", "PIL-PH no Answer"}),
-              QStringLiteral("\nDeviation: 0 Hz\nPhase: PIL-PH no Answer°"));
-}
-
-TEST(ReadBackDisplay, RdsThreeLines) {
-    EXPECT_EQ(display(B::Command16, {"1", "0300", "45"}),
-              QStringLiteral("RDS on\nDeviation: 3000 Hz\nPhase: 45°"));
-    EXPECT_EQ(display(B::Command16, {"0", "0300", "RDS-PH no Answer"}),
-              QStringLiteral("RDS off\nDeviation: 3000 Hz\nPhase: RDS-PH no Answer°"));
-    EXPECT_EQ(display(B::Command16, {"3", "0", "0"}),
-              QStringLiteral("\nDeviation: 0 Hz\nPhase: 0°"));
-}
-
-TEST(ReadBackDisplay, EonSummaryAndFiveLists) {
-    EXPECT_EQ(display(B::Command19,
-                      {"D3C4", "OTHER   ", "1", "0", "98.5,90.1", "b", "c", "d", "EON-AFB no"}),
-              QStringLiteral("EON-PI:   D3C4 / EON-PS:  OTHER    / EON-TP:  1 / EON-TA:  0\n"
-                             "EON-AFB1:  98.5,90.1\nEON-AFB2:  b\nEON-AFB3:  c\nEON-AFB4:  d\n"
-                             "EON-AFB5:  EON-AFB no\n"));
-}
-
-TEST(ReadBackDisplay, GeneratorFrequencyAndLevel) {
-    EXPECT_EQ(display(B::Command10, {"87500000"}), QStringLiteral("87.5 MHz"));
-    EXPECT_EQ(display(B::Command10, {"87500000\n"}, QLatin1Char(',')), QStringLiteral("87,5 MHz"));
-    EXPECT_EQ(display(B::Command10, {"FREQ no Answer"}), QStringLiteral("0 MHz"));
-    EXPECT_EQ(display(B::Command22, {"-10.5"}), QStringLiteral("-10.5 dBm"));
-    EXPECT_EQ(display(B::Command22, {"-10.5"}, QLatin1Char(',')), QStringLiteral("-10,5 dBm"));
-}
-
-TEST(ReadBackDisplay, AnEmptyAnswerIsShownAsNoValueWhereANumberIsConverted) {
-    EXPECT_EQ(display(B::Command10, {""}), QStringLiteral("no Answer"));
-    EXPECT_EQ(display(B::Command22, {""}), QStringLiteral("no Answer"));
-    EXPECT_EQ(display(B::Command11, {""}), QStringLiteral("no Answer"));
-    EXPECT_EQ(display(B::Command14, {"", "", ""}),
-              QStringLiteral("no Answer\nno Answer\nno Answer"));
-    EXPECT_EQ(display(B::Command5, {""}), QString());
+TEST(ReadBackDisplay, EveryButtonShowsItsAnswersAsTheOperatorReadsThem) {
+    for (const DisplayRow& row : kDisplayRows)
+        EXPECT_EQ(display(row.button, row.answers, QLatin1Char(row.separator)),
+                  QString::fromUtf8(row.shown))
+            << buttonName(row.button).toStdString() << ' '
+            << row.answers.join(u'|').toStdString();
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+// The TMC message (group 8A) as the page composes it, field by field, and
+// the three groups one click sends.
 #include "settings/IniFile.h"
 #include "tmc/TmcCatalogue.h"
 #include "tmc/TmcMessage.h"
@@ -7,162 +9,95 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <utility>
-#include <vector>
 
 namespace zor {
 namespace {
 
-QString eventEntry(int code)
+QString eventEntry(const QString& code)
 {
-    return tmcCatalogueEntry(u"Ereignis", QString::number(code), kTmcEventNameWidth);
+    return tmcCatalogueEntry(u"Ereignis", code, kTmcEventNameWidth);
 }
 
-QString locationEntry(int code)
+QString locationEntry(const QString& code)
 {
-    return tmcCatalogueEntry(u"Ort", QString::number(code), kTmcLocationNameWidth);
+    return tmcCatalogueEntry(u"Ort", code, kTmcLocationNameWidth);
 }
 
-// A message with every field set: T and F as given, no duration, forward,
-// extent 0, event 1, location 1.
-TmcMessage startedMessage(bool t = false, bool f = true)
+struct Composition {
+    bool t, f;
+    bool dp1, dp2, dp3;
+    int direction;
+    const char* extent;
+    const char* event;
+    const char* location;
+    const char* display;
+};
+
+// Block 2 holds T, F and the duration (DP 3 weighs 4), block 3 direction,
+// extent and the event's lowest eleven bits, block 4 the location's sixteen.
+constexpr Composition kCompositions[] = {
+    {false, true, false, false, false, 0, "2", "1", "12345", "0810013039"},
+    {true, true, true, true, true, 0, "0", "1", "1", "1F00010001"},
+    {false, false, false, true, false, 0, "0", "1", "1", "0200010001"},
+    {false, true, false, false, false, 0, "0", "2047", "65535", "0807FFFFFF"},
+    {false, true, false, false, false, 0, "0", "2048", "0", "0800000000"},
+    {false, true, false, false, false, 0, "0", "2049", "123456", "0800015BA0"},
+    {false, true, false, false, false, 1, "7", "0", "1", "0878000001"},
+    {false, true, false, false, false, 0, "7", "0", "1", "0838000001"},
+};
+
+TEST(TmcGroup, FieldsSitAtTheirBitsInTheThreeBlocks)
+{
+    for (const Composition& c : kCompositions) {
+        TmcMessage message;
+        applyTmcStart(message, {eventEntry(u"1"_qs)}, {locationEntry(u"1"_qs)}, c.t);
+        message.setF(c.f);
+        message.setDurationBox(TmcDurationBox::Dp1, c.dp1);
+        message.setDurationBox(TmcDurationBox::Dp2, c.dp2);
+        message.setDurationBox(TmcDurationBox::Dp3, c.dp3);
+        message.setDirection(c.direction);
+        message.setExtent(QString::fromLatin1(c.extent));
+        message.setEvent(eventEntry(QString::fromLatin1(c.event)));
+        message.setLocation(locationEntry(QString::fromLatin1(c.location)));
+        EXPECT_EQ(message.display(), QString::fromLatin1(c.display)) << c.display;
+    }
+}
+
+TEST(TmcGroup, DurationBoxesAddTheirWeights)
 {
     TmcMessage message;
-    applyTmcStart(message, {eventEntry(1)}, {locationEntry(1)}, t);
-    message.setF(f);
-    return message;
-}
-
-QString block2(const TmcMessage& message)
-{
-    return message.display().left(2);
-}
-
-QString block3(const TmcMessage& message)
-{
-    return message.display().mid(2, 4);
-}
-
-QString block4(const TmcMessage& message)
-{
-    return message.display().right(4);
-}
-
-TEST(TmcGroup, WorkedExampleComposesAllThreeBlocks)
-{
-    TmcMessage message = startedMessage();
-    message.setExtent(u"2");
-    message.setEvent(eventEntry(1));
-    message.setLocation(locationEntry(12345));
-
-    EXPECT_EQ(message.display(), "0810013039");
-}
-
-TEST(TmcGroup, DurationBoxesAddTheirWeightsWithDp3MostSignificant)
-{
-    TmcMessage message = startedMessage();
-
     message.setDurationBox(TmcDurationBox::Dp3, true);
     message.setDurationBox(TmcDurationBox::Dp1, true);
     EXPECT_EQ(message.fields().dp, "101");
     message.setDurationBox(TmcDurationBox::Dp3, false);
-    EXPECT_EQ(message.fields().dp, "001");
     message.setDurationBox(TmcDurationBox::Dp2, true);
     message.setDurationBox(TmcDurationBox::Dp2, true);
     EXPECT_EQ(message.fields().dp, "011");
-}
-
-TEST(TmcGroup, TAndFAndDurationFillTheFirstTwoCharacters)
-{
-    TmcMessage all = startedMessage(true, true);
-    for (const auto box : {TmcDurationBox::Dp1, TmcDurationBox::Dp2, TmcDurationBox::Dp3})
-        all.setDurationBox(box, true);
-    const TmcMessage none = startedMessage(false, false);
-    TmcMessage onlyDp2 = startedMessage(false, false);
-    onlyDp2.setDurationBox(TmcDurationBox::Dp2, true);
-
-    EXPECT_EQ(block2(all), "1F");
-    EXPECT_EQ(block2(none), "00");
-    EXPECT_EQ(block2(onlyDp2), "02");
-}
-
-TEST(TmcGroup, EventKeepsOnlyItsLowestElevenBits)
-{
-    TmcMessage message = startedMessage();
-
-    message.setEvent(eventEntry(2047));
-    EXPECT_EQ(message.fields().event, "11111111111");
-    EXPECT_EQ(block3(message), "07FF");
-    message.setEvent(eventEntry(2048));
-    EXPECT_EQ(message.fields().event, "00000000000");
-    EXPECT_EQ(block3(message), "0000");
-    message.setEvent(eventEntry(2049));
-    EXPECT_EQ(block3(message), "0001");
-}
-
-TEST(TmcGroup, DirectionAndExtentSitAboveTheEventInBlock3)
-{
-    TmcMessage message = startedMessage();
-    message.setEvent(eventEntry(0));
-    message.setExtent(u"7");
-
-    message.setDirection(1);
-    EXPECT_EQ(block3(message), "7800");
-    message.setDirection(0);
-    EXPECT_EQ(block3(message), "3800");
     message.setDirection(2);
     EXPECT_EQ(message.fields().u, "0");
 }
 
-TEST(TmcGroup, LocationFillsBlock4)
-{
-    TmcMessage message = startedMessage();
-
-    message.setLocation(locationEntry(65535));
-    EXPECT_EQ(block4(message), "FFFF");
-    message.setLocation(locationEntry(0));
-    EXPECT_EQ(block4(message), "0000");
-    message.setLocation(tmcCatalogueEntry(u"Ort", u"123456", kTmcLocationNameWidth));
-    EXPECT_EQ(block4(message), "5BA0"); // 23456
-}
-
-TEST(TmcGroup, UnsetFieldsCountAsZeroAndTheDisplayStaysTenCharacters)
-{
-    TmcMessage message;
-    EXPECT_EQ(message.display(), "-000000000");
-
-    message.setLocation(locationEntry(65535));
-    EXPECT_EQ(message.display().size(), 10);
-}
-
 TEST(TmcGroup, StartUpShowsTheFirstEntriesWithFSetAndEverythingElseZero)
 {
-    TmcMessage message;
-    applyTmcStart(message, {eventEntry(101), eventEntry(201)},
-                  {locationEntry(12345), locationEntry(1)}, false);
+    TmcMessage unset;
+    EXPECT_EQ(unset.display(), "-000000000");
 
+    TmcMessage message;
+    applyTmcStart(message, {eventEntry(u"101"_qs), eventEntry(u"201"_qs)},
+                  {locationEntry(u"12345"_qs), locationEntry(u"1"_qs)}, false);
     EXPECT_EQ(message.display(), "0800653039");
     EXPECT_EQ(message.fields().d, "0");
-    EXPECT_EQ(message.fields().extent, "000");
-    EXPECT_EQ(message.fields().dp, "000");
     EXPECT_EQ(tmcExtentEntries(), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
 
-    TmcMessage ticked;
-    applyTmcStart(ticked, {eventEntry(101)}, {locationEntry(12345)}, true);
-    EXPECT_EQ(ticked.display(), "1800653039");
+    TmcMessage empty;
+    applyTmcStart(empty, {}, {}, true);
+    EXPECT_EQ(empty.fields().event, "-");
+    EXPECT_EQ(empty.fields().local, "-");
+    EXPECT_EQ(empty.display().size(), 10);
 }
 
-TEST(TmcGroup, StartUpWithEmptyCataloguesLeavesTheirFieldsUnset)
-{
-    TmcMessage message;
-    applyTmcStart(message, {}, {}, false);
-
-    EXPECT_EQ(message.fields().event, "-");
-    EXPECT_EQ(message.fields().local, "-");
-    EXPECT_EQ(message.fields().f, "1");
-    EXPECT_EQ(message.display().size(), 10);
-}
-
+// Registration, message, registration of the location table: each is kept
+// under "TMC" as it goes out, and the last stays.
 TEST(TmcSend, OneClickSendsOdaTmcOdaAndLeavesTheLastOdaStored)
 {
     QTemporaryDir dir;
@@ -172,19 +107,12 @@ TEST(TmcSend, OneClickSendsOdaTmcOdaAndLeavesTheLastOdaStored)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[RDS]\r\nPI=D3C3\r\nTMC=\r\n");
     }
-    std::vector<std::pair<QString, QString>> sent;
-    QStringList stored;
-
+    QStringList sent;
     for (const TmcSendStep& step : tmcSendSteps("0810013039")) {
-        sent.emplace_back(step.key, step.value);
+        sent << step.key + u'=' + step.value;
         ASSERT_TRUE(Ini_Schreiben(kTmcStoreSection, kTmcStoreKey, step.value, dataSet));
-        stored.append(Ini_Lesen("RDS", "TMC", dataSet));
     }
-
-    EXPECT_EQ(sent, (std::vector<std::pair<QString, QString>>{{"ODA", "03,100066CD46"},
-                                                              {"TMC", "08,0810013039"},
-                                                              {"ODA", "03,106100CD46"}}));
-    EXPECT_EQ(stored, (QStringList{"03,100066CD46", "08,0810013039", "03,106100CD46"}));
+    EXPECT_EQ(sent, (QStringList{"ODA=03,100066CD46", "TMC=08,0810013039", "ODA=03,106100CD46"}));
     QFile file(dataSet);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "[RDS]\r\nPI=D3C3\r\nTMC=03,106100CD46\r\n");

@@ -1,6 +1,7 @@
 #include "panel/PageKit.h"
 
 #include "panel/ControlText.h"
+#include "panel/DeliberateInput.h"
 #include "panel/DisplayLabel.h"
 #include "panel/LimitedTextEdit.h"
 #include "panel/PictureSwitch.h"
@@ -124,6 +125,7 @@ QScrollBar* PageKit::stepControl(QWidget* parent, const QString& name, TwipRect 
     scroll->setSingleStep(step);
     scroll->setPageStep(step);
     scroll->setFocusPolicy(Qt::StrongFocus);
+    takeOnlyDeliberateSteps(scroll);
     place(scroll, parent, name, at);
     setSpokenContext(scroll, about);
     return scroll;
@@ -159,6 +161,7 @@ QComboBox* PageKit::dropDown(QWidget* parent, const QString& name, TwipRect at,
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);
+    takeOnlyDeliberatePicks(combo);
     place(combo, parent, name, at);
     setSpokenContext(combo, about);
     return combo;

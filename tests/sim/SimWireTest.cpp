@@ -1,268 +1,296 @@
-// The simulated instrument through its real serial line: zor-sim runs as its
-// own process, the test talks to the pseudo-terminal with plain POSIX calls.
+// zor-sim as its own process, seen from its serial line (how it reads lines,
+// what it records and saves, its link and its misbehaviours) and through the
+// bus shim.
 
-#include "sim/PtyClient.h"
+#include "sim/SimOptions.h"
 #include "support/SimProcess.h"
 
-#include <QFile>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cstdio>
+#include <QThread>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <utility>
+#include <poll.h>
+#include <string>
+#include <thread>
+#include <unistd.h>
 
 namespace zor {
 namespace {
 
-constexpr int answerMs = 2000;
+// The test's end of zor-sim's serial line (which zor-sim keeps raw) with
+// nothing but POSIX calls: bytes written whole, answers read up to a limit.
+struct PtyClient {
+    explicit PtyClient(const QString& path)
+        : fd(::open(QFile::encodeName(path).constData(),
+                    O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)) {}
+    ~PtyClient() { ::close(fd); }
 
-QByteArray coderQuery(const QByteArray& key) {
-    return ":STEREO:DIRECT? \"" + key + '"';
-}
-
-QByteArray coderCommand(const QByteArray& text) {
-    return ":STEREO:DIRECT \"" + text + '"';
-}
-
-class SimWire : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
-        ASSERT_TRUE(client.isOpen());
+    void write(const QByteArray& bytes) {
+        EXPECT_EQ(::write(fd, bytes.constData(), bytes.size()), bytes.size());
     }
-
-    // Sends a command line with LF, as the program does, then a query that
-    // is answered only after the command was carried out.
-    QByteArray send(const QByteArray& line, const QByteArray& query) {
-        client.write(line + '\n');
-        return client.query(query, answerMs);
-    }
-
-    SimProcess sim;
-    PtyClient client{sim.ttyPath()};
-};
-
-struct GeneratorCase {
-    const char* line;
-    const char* stateName;
-    const char* stateValue;
-    const char* coderKey; // read back through the coder, "" for FREQ?/POW?
-    const char* answer;
-};
-
-TEST_F(SimWire, GeneratorCommandsSetTheStateAndReadBackInDisplayUnits) {
-    const GeneratorCase cases[] = {
-        {"FREQ 97.5MHZ", "FREQ", "97500000", "", "97500000\n"},
-        {":POW 30DBUV", "POW", "-77", "", "-77\n"},
-        {":POW 0.5DBUV", "POW", "-106.5", "", "-106.5\n"},
-        {":OUTPUT:STAT ON", "OUTPUT", "ON", "", ""},
-        {"FM:STAT ON", "FM", "ON", "", ""},
-        {"FM:STAT OFF", "FM", "OFF", "", ""},
-        {"AM:STAT OFF", "AM", "OFF", "", ""},
-        {"STEREO:STAT ON;:stereo:source SPEXT", "SRC", "SPEXT", "SRC", "\"2\"\n"},
-        {"STEREO:STAT ON;:stereo:source LFGEN", "STEREO", "ON", "SRC", "\"3\"\n"},
-        {"STEREO:STAT OFF", "STEREO", "OFF", "SRC", "\"0\"\n"},
-        {":stereo:deviation 75000HZ", "MPX-DEV", "75000", "MPX-DEV", "\"7500\"\n"},
-        {":stereo:external:impedanz 100", "IMP", "100", "IMP", "\"2\"\n"},
-        {":stereo:external:impedanz 600", "IMP", "600", "IMP", "\"1\"\n"},
-        {":stereo:audio:mode REML", "MODE", "REML", "MODE", "\"4\"\n"},
-        {":stereo:audio:preemphasis:state ON;:stereo:audio:preemphasis 75us", "PRE-US", "75", "PRE",
-         "\"2\"\n"},
-        {":stereo:audio:preemphasis:state ON;:stereo:audio:preemphasis 50us", "PRE", "ON", "PRE",
-         "\"1\"\n"},
-        {":stereo:audio:preemphasis:state OFF", "PRE", "OFF", "PRE", "\"0\"\n"},
-        {":stereo:pilot:state ON", "PIL", "ON", "PIL", "\"1\"\n"},
-        {":stereo:pilot:deviation 6755HZ", "PIL-DEV", "6755", "PIL-DEV", "\"675.5\"\n"},
-        {":stereo:pilot:phase -5DEG", "PIL-PH", "-5", "PIL-PH", "\"-50\"\n"},
-        {":stereo:pilot:phase 07DEG", "PIL-PH", "7", "PIL-PH", "\"70\"\n"},
-        {":stereo:rds:traffic:program ON", "TP", "ON", "TP", "\"1\"\n"},
-        {":stereo:rds:state ON", "RDS", "ON", "RDS", "\"1\"\n"},
-        {":stereo:rds:state OFF", "RDS", "OFF", "RDS", "\"0\"\n"},
-        {":stereo:rds:deviation 2000HZ", "RDS-DEV", "2000", "RDS-DEV", "\"200\"\n"},
-        {":stereo:ari:state ON", "ARI", "ON", "ARI", "\"1\"\n"},
-        {":stereo:ari:deviation 3500HZ", "ARI-DEV", "3500", "ARI-DEV", "\"350\"\n"},
-        {":stereo:ari:type:state ON;:stereo:ari:type BKDK", "ARI-TYPE", "BKDK", "ARI-ID",
-         "\"3\"\n"},
-        {":stereo:ari:type:state ON;:stereo:ari:type BK", "ARI-ID", "ON", "ARI-ID", "\"2\"\n"},
-        {":stereo:ari:type:state OFF", "ARI-ID", "OFF", "ARI-ID", "\"0\"\n"},
-        {":stereo:ari:bk F", "BK", "F", "BK", "\"F\"\n"},
-        {":STEREO:AUDIO:FREQUENCY 1.5KHZ", "AFREQ", "1500", "", ""},
-    };
-    for (const GeneratorCase& c : cases) {
-        SCOPED_TRACE(c.line);
-        QByteArray query = QByteArray(c.coderKey).isEmpty() ? QByteArray(c.stateName) + '?'
-                                                            : coderQuery(c.coderKey);
-        if (QByteArray(c.answer).isEmpty())
-            query = "FREQ?"; // only as a marker that the command was carried out
-        const QByteArray answer = send(c.line, query);
-        if (!QByteArray(c.answer).isEmpty()) {
-            EXPECT_EQ(answer, c.answer);
+    // What arrives until `enough` holds for it, the line hangs up or `ms` pass.
+    QByteArray read(int ms, const std::function<bool(const QByteArray&)>& enough = {}) {
+        const QDeadlineTimer deadline(ms);
+        QByteArray received;
+        while (!hungUp && !(enough && enough(received))) {
+            pollfd p{fd, POLLIN, 0};
+            if (deadline.hasExpired() || ::poll(&p, 1, deadline.remainingTime()) <= 0)
+                break;
+            char buffer[4096];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0)
+                received.append(buffer, n);
+            else if (n == 0 || (errno != EAGAIN && errno != EINTR))
+                hungUp = true;
         }
-        EXPECT_EQ(sim.state().value(c.stateName), QString::fromLatin1(c.stateValue));
+        return received;
     }
-    EXPECT_EQ(sim.state().value("UNKNOWN"), "0");
+    // Sends `line` with CR LF, as the program sends queries; the first answer line.
+    QByteArray query(const QByteArray& line) {
+        write(line + "\r\n");
+        return read(2000, [](const QByteArray& r) { return r.contains('\n'); });
+    }
+
+    const int fd;
+    bool hungUp = false;
+};
+
+// What --garbage and --flood send: no double quote, no digit.
+bool isJunk(const QByteArray& bytes) {
+    return !bytes.isEmpty() && std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        return c == '"' || std::isdigit(static_cast<unsigned char>(c));
+    });
 }
 
-TEST_F(SimWire, CoderTextsAreKeptAsTheyArrived) {
-    const QList<QPair<QByteArray, QByteArray>> texts = {
-        {"PS", "RADIO 1 "},
-        {"PI", "D3C "},
-        {"PTY", "07"},
-        {"TA", "1"},
-        {"MS", "S"},
-        {"DI", "3"},
-        {"GS", "00A,02A,15A"},
-        {"BIN", "0"},
-        {"RDS-PH", "005"},
-        {"CT", "12:34:56,06.12.24"},
-        {"3A", "03,100066CD46"},
-        {"8A", "08,0810013039"},
+TEST(SimWire, EachModeShowsOnTheLineAndEveryByteIsRecorded) {
+    // The wake-up CR; LF, CR LF and a lone CR end lines; bytes beyond ASCII.
+    const QByteArray ps = "\xc4\xd6\xdc 1   ";
+    const QByteArray lines = ":STEREO:DIRECT \"PS=" + ps + "\"\nfreq 88mhz\r\n" +
+                             QByteArray("\x00\x01junk\n", 7) +
+                             "FREQ?\nPOW?\r\nFREQ?;:STEREO:DIRECT? \"PS\"\r";
+    const struct {
+        QStringList arguments;
+        QByteArray quiet; // written first: nothing comes back within 150 ms
+        QByteArray then;  // written next
+        QByteArray answer;
+        qsizetype junk;   // instead of an answer: at least this much junk
+        const char* name; // a state entry afterwards
+        QByteArray value;
+    } cases[] = {
+        {{}, "\r", lines, "88000000\n-30\n88000000;\"" + ps + "\"\n", 0, "PS", ps},
+        {{"--silent"}, "FREQ 90MHZ\nFREQ?\r\n", "", "", 0, "FREQ", "90000000"},
+        {{"--late", "400"}, "FREQ?\r\n", "", "100000000\n", 0, "FREQ", "100000000"},
+        // Longer than the program's 20-character generator buffer.
+        {{"--garbage"}, "", ":STEREO:DIRECT? \"PS\"\r\n", "", 21, "PS", ""},
+        // The wake-up CR is no command, for the flood as for the hang-up.
+        {{"--flood"}, "\r", "AM:STAT ON\n", "", 65536, "AM", "ON"},
+        {{"--hangup-after", "1"}, "\r", "AM:STAT ON\n", "", 0, "AM", "ON"},
     };
-    for (const auto& [key, value] : texts) {
-        SCOPED_TRACE(key.constData());
-        EXPECT_EQ(send(coderCommand(key + '=' + value), coderQuery(key)), '"' + value + "\"\n");
-        EXPECT_EQ(sim.state().value(QString::fromLatin1(key)), QString::fromLatin1(value));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        SimProcess sim(c.arguments);
+        ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
+        PtyClient(sim.ttyPath()).write(c.quiet); // a client closing its port hangs up nothing
+        PtyClient client(sim.ttyPath());
+        EXPECT_EQ(client.read(150), "");
+        client.write(c.then);
+        const qsizetype size = std::max(c.answer.size(), c.junk);
+        const QByteArray got =
+            client.read(2000, [&](const QByteArray& r) { return r.size() >= size; });
+        if (c.junk > 0)
+            EXPECT_TRUE(got.size() >= c.junk && isJunk(got)) << got.size();
+        else
+            EXPECT_EQ(got, c.answer);
+        const bool hangsUp = c.arguments.contains("--hangup-after");
+        if (hangsUp)
+            client.read(2000);
+        EXPECT_EQ(client.hungUp, hangsUp);
+        EXPECT_TRUE(sim.isRunning());
+        const QByteArray wire = c.quiet + c.then;
+        EXPECT_TRUE(sim.waitForRecorded(wire.size(), 2000));
+        EXPECT_EQ(sim.recorded(), wire);
+        EXPECT_TRUE(sim.waitForState(c.name, QString::fromLatin1(c.value), 2000))
+            << "the state file follows";
     }
-
-    EXPECT_EQ(send(coderCommand("RT=12,0,News; weather & \xe4rger"), coderQuery("RT")),
-              "\"News; weather & \xe4rger\"\n");
-    EXPECT_EQ(sim.state().value("RT-CTL"), "12,0");
-    EXPECT_EQ(send(coderCommand("RT=0,0,"), coderQuery("RT")), "\"\"\n");
-    EXPECT_EQ(send(coderCommand("CT=off"), coderQuery("CT")), "\"off\"\n");
-    EXPECT_EQ(sim.state().value("UNKNOWN"), "0");
 }
 
-TEST_F(SimWire, AfAndEonListsFillInTheOrderTheyAreSent) {
-    send(coderCommand("AF=N,98.5,87.6,101.3"), "FREQ?");
-    send(coderCommand("AF=+,95.0,96.1"), "FREQ?");
-    EXPECT_EQ(client.query(coderQuery("AF1")), "\"98.5,87.6,101.3\"\n");
-    EXPECT_EQ(client.query(coderQuery("AF2")), "\"95.0,96.1\"\n");
-    EXPECT_EQ(client.query(coderQuery("AF3")), "\"\"\n");
-    send(coderCommand("AF=N,90.0,91.0"), "FREQ?");
-    EXPECT_EQ(sim.state().value("AF1"), "90.0,91.0");
-    EXPECT_EQ(sim.state().value("AF2"), "") << "a new first list empties the others";
-
-    // The read-back page asks with the EON PI exactly as the coder gave it.
-    const QByteArray eonPi = "D3C ";
-    send(coderCommand("EON-PI=" + eonPi), "FREQ?");
-    send(coderCommand("EON-PS=D3C,OTHER   "), "FREQ?");
-    send(coderCommand("EON-TP=D3C,1"), "FREQ?");
-    send(coderCommand("EON-TA=D3C,0"), "FREQ?");
-    send(coderCommand("EON-AFB=D3C,N,94.0,94.5"), "FREQ?");
-    send(coderCommand("EON-AFB=D3C,+,99.9,100.5"), "FREQ?");
-    EXPECT_EQ(client.query(coderQuery("EON-PI")), '"' + eonPi + "\"\n");
-    EXPECT_EQ(client.query(coderQuery("EON-PS," + eonPi)), "\"OTHER   \"\n");
-    EXPECT_EQ(client.query(coderQuery("EON-TP," + eonPi)), "\"1\"\n");
-    EXPECT_EQ(client.query(coderQuery("EON-TA," + eonPi)), "\"0\"\n");
-    EXPECT_EQ(client.query(coderQuery("EON-AFB," + eonPi + ",1")), "\"94.0,94.5\"\n");
-    EXPECT_EQ(client.query(coderQuery("EON-AFB," + eonPi + ",2")), "\"99.9,100.5\"\n");
-    EXPECT_EQ(client.query(coderQuery("EON-AFB," + eonPi + ",3")), "\"\"\n");
-    EXPECT_EQ(sim.state().value("EON-PS,D3C"), "OTHER   ");
-    EXPECT_EQ(sim.state().value("EON-AFB,D3C,2"), "99.9,100.5");
-}
-
-TEST_F(SimWire, StoreTakesASnapshotIntoItsDataSet) {
-    send(coderCommand("PS=FIRST   "), "FREQ?");
-    send(coderCommand("STORE=2"), "FREQ?");
-    send(coderCommand("PS=SECOND  "), "FREQ?");
-    QMap<QString, QString> state = sim.state();
-    EXPECT_EQ(state.value("STORE2"), "1");
-    EXPECT_EQ(state.value("STORE2.PS"), "FIRST   ");
-    EXPECT_EQ(state.value("STORE1"), "0");
-    EXPECT_FALSE(state.contains("STORE1.PS"));
-
-    send(coderCommand("STORE=2"), "FREQ?");
-    state = sim.state();
-    EXPECT_EQ(state.value("STORE2"), "2") << "storing twice is two stores";
-    EXPECT_EQ(state.value("STORE2.PS"), "SECOND  ");
-    EXPECT_EQ(state.value("PS"), "SECOND  ");
-}
-
-TEST_F(SimWire, LinesEndWithLfOrCrLfAndHoldSeveralCommandsInAnyCase) {
-    client.write("\r"); // the program's wake-up carriage return
-    client.write("freq 88mhz;:Stereo:Deviation 67500hz;:STER:PIL:STAT on\n");
-    EXPECT_EQ(client.query("FREQ?"), "88000000\n");
-    EXPECT_EQ(client.query(":sour:freq:cw?"), "88000000\n");
-    EXPECT_EQ(client.query(coderQuery("mpx-dev")), "\"6750\"\n");
-    EXPECT_EQ(client.query(coderQuery("PIL")), "\"1\"\n");
-
-    client.write("FREQ 89MHZ\r\nFREQ?\nPOW?\r\n");
-    EXPECT_EQ(client.readLines(2, answerMs), "89000000\n-30\n");
-    client.write("FREQ?;POW?\n");
-    EXPECT_EQ(client.readLines(1, answerMs), "89000000;-30\n");
-
-    // A lone CR ends a line too, so a CR-terminated query is answered.
-    client.write("FREQ?\r");
-    EXPECT_EQ(client.readLines(1, answerMs), "89000000\n");
-    EXPECT_EQ(sim.state().value("UNKNOWN"), "0");
-}
-
-TEST_F(SimWire, UnknownCommandsAreRecordedAndOtherwiseIgnored) {
-    EXPECT_EQ(send("FROB 12;:STEREO:WOBBLE ON", "FREQ?"), "100000000\n");
-    EXPECT_EQ(sim.state().value("UNKNOWN"), "2");
-    EXPECT_EQ(sim.state().value("UNKNOWN-LAST"), ":STEREO:WOBBLE ON");
-    EXPECT_EQ(client.query("SYST:ERR?"), "-113,\"Undefined header\"\n");
-    EXPECT_EQ(client.query("SYST:ERR?"), "-113,\"Undefined header\"\n");
-    EXPECT_EQ(client.query("SYST:ERR?"), "0,\"No error\"\n");
-}
-
-TEST_F(SimWire, TheRecordHoldsEveryReceivedByteUnchanged) {
-    const QByteArray wire = QByteArray("\r:STEREO:DIRECT \"PS=\xc4\xd6\xdc 1   \"\n") +
-                            "FREQ 97.5MHZ\r\n" + QByteArray("\x00\x01junk\n", 7) +
-                            ":STEREO:DIRECT? \"PS\"\r\n";
-    client.write(wire);
-    EXPECT_EQ(client.readLines(1, answerMs), "\"\xc4\xd6\xdc 1   \"\n");
-    ASSERT_TRUE(sim.waitForRecorded(wire.size(), answerMs));
-    EXPECT_EQ(sim.recorded(), wire);
-    EXPECT_EQ(sim.state().value("PS"), QString::fromLatin1("\xc4\xd6\xdc 1   "));
-}
-
-TEST_F(SimWire, AClientClosingThePortDoesNotHangUpTheLine) {
-    client.close();
-    PtyClient again(sim.ttyPath());
-    ASSERT_TRUE(again.isOpen());
-    EXPECT_EQ(again.query("FREQ?"), "100000000\n");
-}
-
-TEST(SimLink, TheLinkPointsToTheLineAndGoesAtExit) {
+TEST(SimWire, TheLinkLeadsToTheLineAndToTheOnePluggedInAgain) {
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString link = folder.filePath("instrument.tty");
+    const QString link = folder.filePath("adapter.tty");
     ASSERT_TRUE(QFile::link("/dev/null", link)) << "a stale link is replaced";
-
-    SimProcess sim({"--link", link});
+    SimProcess sim({"--link", link, "--hangup-after", "1", "--replug-after", "100"});
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), sim.ttyPath());
-    PtyClient client(link);
-    EXPECT_EQ(client.query("POW?"), "-30\n");
+    {
+        PtyClient client(link);
+        client.write("FREQ 91MHZ\n");
+        client.read(2000);
+        ASSERT_TRUE(client.hungUp);
+    }
+    // The link went with the line, before its hang-up could be seen.
+    for (int wait = 0; wait < 400 && !QFileInfo::exists(link); ++wait)
+        QThread::msleep(5);
+    ASSERT_TRUE(QFileInfo::exists(link)) << "the line did not come back at the link";
+    PtyClient again(link);
+    EXPECT_EQ(again.query("FREQ?"), "91000000\n") << "the state stays";
+    EXPECT_EQ(again.query("POW?"), "-30\n") << "hung up once only";
     sim.stop();
-    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_FALSE(QFileInfo(link).isSymLink()) << "the link goes at exit";
 }
 
-// Runs zor-sim with `arguments` to its end; its exit code and standard output.
-std::pair<int, QByteArray> runToEnd(const QString& arguments) {
-    const QString command = SimProcess::binDir() + "/zor-sim " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.toLocal8Bit().constData(), "r");
-    if (!pipe)
-        return {-1, {}};
-    QByteArray output;
-    char buffer[1024];
-    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, static_cast<qsizetype>(n));
-    const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+// The bus shim libzor-gpib-sim.so, loaded with dlopen from ZOR_BIN_DIR as the
+// program loads a GPIB library, talking to a running zor-sim.
+
+constexpr int ERR = 0x8000, TIMO = 0x4000, END = 0x2000, CMPL = 0x100;
+constexpr int EDVR = 0, ENOL = 2, EARG = 4, EABO = 6, ENEB = 7;
+constexpr int T3s = 12;
+
+// The calls and globals the program takes from a driver, looked up by name.
+struct Shim {
+    void* library = dlopen(SimProcess::gpibLibrary().toLocal8Bit().constData(), RTLD_NOW);
+    std::string missing = library ? "" : dlerror();
+    template <typename T> T* symbol(const char* name) {
+        T* found = library ? reinterpret_cast<T*>(dlsym(library, name)) : nullptr;
+        if (!found)
+            missing += std::string(" ") + name;
+        return found;
+    }
+    int (*ibdev)(int, int, int, int, int, int) = symbol<int(int, int, int, int, int, int)>("ibdev");
+    int (*ibclr)(int) = symbol<int(int)>("ibclr");
+    int (*ibloc)(int) = symbol<int(int)>("ibloc");
+    int (*ibwrt)(int, const void*, long) = symbol<int(int, const void*, long)>("ibwrt");
+    int (*ibrd)(int, void*, long) = symbol<int(int, void*, long)>("ibrd");
+    int (*ibonl)(int, int) = symbol<int(int, int)>("ibonl");
+    int (*ThreadIbsta)() = symbol<int()>("ThreadIbsta");
+    int (*ThreadIberr)() = symbol<int()>("ThreadIberr");
+    int (*ThreadIbcnt)() = symbol<int()>("ThreadIbcnt");
+    long (*ThreadIbcntl)() = symbol<long()>("ThreadIbcntl");
+    int* ibsta = symbol<int>("ibsta");
+    int* iberr = symbol<int>("iberr");
+    int* ibcnt = symbol<int>("ibcnt");
+    long* ibcntl = symbol<long>("ibcntl");
+};
+
+class GpibShim : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(shim.missing.empty()) << shim.missing;
+        ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
+        qputenv("ZOR_SIM_GPIB_SOCKET", sim.gpibSocket().toLocal8Bit());
+        qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "2000");
+    }
+    void TearDown() override {
+        qunsetenv("ZOR_SIM_GPIB_SOCKET");
+        qunsetenv("ZOR_SIM_GPIB_TIMEOUT_MS");
+    }
+
+    int write(int ud, const QByteArray& message) {
+        return shim.ibwrt(ud, message.constData(), message.size());
+    }
+    QByteArray read(int ud, long size) {
+        QByteArray buffer(size, ' ');
+        shim.ibrd(ud, buffer.data(), size);
+        return buffer.left(*shim.ibcnt);
+    }
+
+    static Shim& loaded() { // once, on first use, and kept loaded like a driver
+        static Shim library;
+        return library;
+    }
+    Shim& shim = loaded();
+    SimProcess sim{{"--gpib-address", "7", "--late", "300"}};
+};
+
+TEST_F(GpibShim, FailedCallsTellWhyInIbstaAndIberr) {
+    const int device = shim.ibdev(0, 7, 0, T3s, 1, 0);
+    const int nobody = shim.ibdev(0, 5, 0, T3s, 1, 0);
+    ASSERT_GT(nobody, 0) << "opening is no transfer; nobody need listen";
+    const int closed = shim.ibdev(0, 7, 0, T3s, 1, 0);
+    ASSERT_EQ(shim.ibonl(closed, 0), CMPL);
+    char buffer[20];
+    const struct {
+        const char* call;
+        std::function<void()> run;
+        int sta;
+        int err;
+    } cases[] = {
+        {"address -1", [&] { shim.ibdev(0, -1, 0, T3s, 1, 0); }, ERR, EARG},
+        {"address 31", [&] { shim.ibdev(0, 31, 0, T3s, 1, 0); }, ERR, EARG},
+        {"secondary 95", [&] { shim.ibdev(0, 7, 95, T3s, 1, 0); }, ERR, EARG},
+        {"time-out 18", [&] { shim.ibdev(0, 7, 0, 18, 1, 0); }, ERR, EARG},
+        {"board 1", [&] { shim.ibdev(1, 7, 0, T3s, 1, 0); }, ERR, ENEB},
+        {"ibclr nobody", [&] { shim.ibclr(nobody); }, ERR, ENOL},
+        {"ibwrt nobody", [&] { write(nobody, "FREQ?"); }, ERR, ENOL},
+        {"ibrd nobody", [&] { shim.ibrd(nobody, buffer, sizeof buffer); }, ERR, ENOL},
+        {"ibloc nobody", [&] { shim.ibloc(nobody); }, ERR, ENOL},
+        {"ibwrt closed", [&] { write(closed, "FREQ?"); }, ERR, EDVR},
+        {"ibonl closed", [&] { shim.ibonl(closed, 0); }, ERR, EDVR},
+        {"ibloc never opened", [&] { shim.ibloc(0); }, ERR, EDVR},
+        {"ibwrt no buffer", [&] { shim.ibwrt(device, nullptr, 5); }, ERR, EARG},
+        {"ibonl nobody", [&] { shim.ibonl(nobody, 0); }, CMPL, EARG}, // iberr stays
+        {"ibwrt instrument gone", [&] { sim.stop(), write(device, "FREQ 1MHZ"); }, ERR, ENEB},
+        {"ibrd instrument gone", [&] { shim.ibrd(device, buffer, sizeof buffer); }, ERR, ENEB},
+        {"ibonl instrument gone", [&] { shim.ibonl(device, 0); }, CMPL, ENEB},
+        {"ibdev instrument gone", [&] { shim.ibdev(0, 7, 0, T3s, 1, 0); }, ERR, ENEB},
+        {"ibwrt closed, no instrument", [&] { write(closed, "FREQ?"); }, ERR, ENEB},
+        {"ibdev without a socket",
+         [&] { qunsetenv("ZOR_SIM_GPIB_SOCKET"), shim.ibdev(0, 7, 0, T3s, 1, 0); }, ERR, ENEB},
+    };
+    for (const auto& c : cases) {
+        c.run();
+        EXPECT_EQ(*shim.ibsta, c.sta) << c.call;
+        EXPECT_EQ(*shim.iberr, c.err) << c.call;
+        EXPECT_EQ(shim.ThreadIberr(), c.err) << c.call;
+    }
+    EXPECT_TRUE(sim.recorded().isEmpty());
 }
 
-TEST(SimOptions, HelpNamesEveryOptionAndWrongUseIsRefused) {
-    const auto [helpCode, help] = runToEnd("--help");
-    EXPECT_EQ(helpCode, 0);
-    for (const char* option :
-         {"--link", "--device", "--record", "--state", "--gpib-socket", "--gpib-address",
-          "--silent", "--late", "--garbage", "--flood", "--hangup-after", "--replug-after",
-          "--rds-hex", "--rds-hex-groups", "--mpx", "--mpx-seconds"})
-        EXPECT_TRUE(help.contains(option)) << option;
+TEST_F(GpibShim, LateAnswersComeWholeOrInPiecesAndAClearDropsThem) {
+    const int ud = shim.ibdev(0, 7, 0, T3s, 1, 0);
+    ASSERT_GT(ud, 0);
+    EXPECT_EQ(shim.ibclr(ud), CMPL);
+    EXPECT_EQ(write(ud, "FREQ 97.5MHZ"), CMPL);
+    EXPECT_EQ(*shim.ibcnt, 12);
+    write(ud, "FREQ?");
+    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "50");
+    char buffer[70];
+    EXPECT_EQ(shim.ibrd(ud, buffer, sizeof buffer), ERR | TIMO);
+    EXPECT_EQ(*shim.iberr, EABO);
+    EXPECT_EQ(*shim.ibcnt, 0);
+    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "2000");
+    EXPECT_EQ(read(ud, 4), "9750") << "an answer too late for one read waits for the next";
+    EXPECT_EQ(*shim.ibsta, CMPL) << "no END before the last byte";
+    EXPECT_EQ(read(ud, 70), "0000\n");
+    EXPECT_EQ(*shim.ibsta, END | CMPL);
+    EXPECT_EQ(*shim.ibcntl, 5);
 
+    // Each thread has its own status; the globals hold any thread's last call.
+    std::thread([this] { shim.ibwrt(999, "x", 1); }).join();
+    EXPECT_EQ(*shim.ibsta, ERR);
+    EXPECT_EQ(*shim.iberr, EDVR);
+    EXPECT_EQ(shim.ThreadIbsta(), END | CMPL);
+    EXPECT_EQ(shim.ThreadIbcnt(), 5);
+    EXPECT_EQ(shim.ThreadIbcntl(), 5);
+
+    write(ud, "POW?");
+    QThread::msleep(400); // the answer is on its way to the shim
+    EXPECT_EQ(shim.ibclr(ud), CMPL);
+    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "500");
+    EXPECT_EQ(shim.ibrd(ud, buffer, sizeof buffer), ERR | TIMO) << "nothing left to read";
+    EXPECT_EQ(sim.recorded(), "FREQ 97.5MHZ\nFREQ?\nPOW?\n");
+    EXPECT_EQ(sim.state().value("FREQ"), "97500000");
+    EXPECT_EQ(shim.ibloc(ud), CMPL);
+    EXPECT_EQ(shim.ibonl(ud, 0), CMPL);
+}
+
+TEST(SimOptions, UsesThatCannotWorkAreRefused) {
     for (const char* wrong : {"--silent --garbage", "--late soon", "--gpib-address 31",
                               "--hangup-after 0", "--bogus", "stray",
                               // A line can come back only where the program looks for it.
@@ -272,9 +300,9 @@ TEST(SimOptions, HelpNamesEveryOptionAndWrongUseIsRefused) {
                               // Written at once, every on-air file needs its count.
                               "--rds-hex-groups 5", "--mpx /tmp/x.wav --mpx-seconds 0",
                               "--rds-hex /tmp/x.hex --mpx /tmp/x.wav --mpx-seconds 1"}) {
-        const auto [code, output] = runToEnd(wrong);
-        EXPECT_EQ(code, 2) << wrong;
-        EXPECT_TRUE(output.isEmpty()) << "no serial line is announced";
+        const auto parsed =
+            sim::parseSimOptions(QStringList{"zor-sim"} + QString(wrong).split(' '));
+        EXPECT_EQ(parsed.outcome, sim::SimOptionsResult::Outcome::Error) << wrong;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "SettingsFolder.h"
 #include "settings/DataFolder.h"
 
 #include <QDir>
@@ -19,26 +20,8 @@ TEST(DataFolder, OneSeparatorBeforeDatenWhateverTheProgramFolderLooksLike)
 }
 
 // A program folder, a user data home and a defaults folder, all real.
-class DataFolderRule : public ::testing::Test {
+class DataFolderRule : public test::SettingsFolder {
 protected:
-    void SetUp() override { ASSERT_TRUE(root.isValid()); }
-
-    QString path(const QString& relative) const { return root.filePath(relative); }
-
-    void put(const QString& relative, const QByteArray& bytes) const
-    {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path(relative)).absolutePath()));
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray bytesOf(const QString& relative) const
-    {
-        QFile file(path(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     void putDefaults() const
     {
         put("defaults/RDS_Allg.INI", "[Sprache]\r\nSprache=deutsch\r\n");
@@ -46,8 +29,6 @@ protected:
         put("defaults/Logo.png", "picture");
         put("defaults/extra/Notes.txt", "below a subfolder");
     }
-
-    QTemporaryDir root;
 };
 
 TEST_F(DataFolderRule, TheOptionWinsThenDatenBesideTheProgramThenThePerUserFolder)

@@ -1,3 +1,4 @@
+#include "SettingsFolder.h"
 #include "settings/AnsiText.h"
 #include "settings/IniFile.h"
 #include "settings/IniText.h"
@@ -22,23 +23,13 @@ TEST(AnsiText, EveryByteSurvivesTheRoundTrip)
     EXPECT_EQ(toAnsi(QStringLiteral("\u2026 \u03a9 \U0001F600")), "\x85 ? ?");
 }
 
-class IniEncodingTest : public ::testing::Test {
+class IniEncodingTest : public test::SettingsFolder {
 protected:
-    void put(const QByteArray& bytes) const
-    {
-        QFile file(path_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void put(const QByteArray& bytes) const { SettingsFolder::put(kFile, bytes); }
+    QByteArray bytes() const { return bytesOf(kFile); }
 
-    QByteArray bytes() const
-    {
-        QFile file(path_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir_;
-    QString path_ = dir_.filePath("Sprachen.ini");
+    const QString kFile = QStringLiteral("Sprachen.ini");
+    const QString path_ = path(kFile);
 };
 
 TEST_F(IniEncodingTest, WindowsFileStaysWindows1252)

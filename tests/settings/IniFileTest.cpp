@@ -1,3 +1,4 @@
+#include "SettingsFolder.h"
 #include "settings/IniFile.h"
 
 #include <QDir>
@@ -10,30 +11,7 @@
 namespace zor {
 namespace {
 
-class IniFileTest : public ::testing::Test {
-protected:
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-    void put(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray bytesOf(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QStringList entries() const
-    {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir dir_;
-};
+using IniFileTest = test::SettingsFolder;
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmptyAndCreatesNothing)
 {

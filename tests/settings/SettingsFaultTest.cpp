@@ -2,6 +2,7 @@
 // writers at once, and entries that are no regular files. Writers run in
 // child processes, as the window and zor-rds-cli are separate programs.
 // ProgramEndTest cuts zor-rds-cli's writes short with a file-size limit.
+#include "SettingsFolder.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
 
@@ -22,17 +23,6 @@ namespace {
 
 const QByteArray kSettings = "[RDS]\r\nPS=RADIO 1\r\nPI=D3C3\r\n[ZOR]\r\nHF_Frequenz=98.5\r\n";
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 // Runs `job` in a child process, which exits with 0 when it returns true.
 pid_t startChild(const std::function<bool()>& job) {
     const pid_t pid = ::fork();
@@ -49,41 +39,30 @@ int exitStatusOf(pid_t pid) {
     return WEXITSTATUS(status);
 }
 
-class SettingsFaultTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    QString path(const QString& name = QStringLiteral("Datenset1.INI")) const {
-        return DataFolder(dir.path()).file(name);
-    }
-    QStringList entries() const {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir dir;
-};
+using SettingsFaultTest = test::SettingsFolder;
 
 // A real full file system, where the tests run as root: a small tmpfs filled
 // up to its last byte.
 TEST_F(SettingsFaultTest, AFullFileSystemFailsAndKeepsTheOldFile) {
-    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    const QByteArray mountPoint = QFile::encodeName(dir_.path());
     if (::geteuid() != 0 || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting a small tmpfs needs root";
     const std::unique_ptr<const char, void (*)(const char*)> unmount(
         mountPoint.constData(), [](const char* at) { ::umount2(at, MNT_DETACH); });
-    writeBytes(path(), kSettings);
+    put(QStringLiteral("Datenset1.INI"), kSettings);
     QFile filler(path(QStringLiteral("filler")));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(512, 'x')) > 0) {
     }
     EXPECT_FALSE(Ini_Schreiben("RDS", "PS", QString(600, u'F'), path()));
-    EXPECT_EQ(bytesOf(path()), kSettings);
+    EXPECT_EQ(bytesOf(), kSettings);
     EXPECT_EQ(entries(), (QStringList{"Datenset1.INI", "filler"}));
 }
 
 // Each writer changes only its own keys; the lock lets every change through.
 TEST_F(SettingsFaultTest, TwoWritersOfOneFileLoseNoChange) {
     constexpr int kWrites = 150;
-    writeBytes(path(), kSettings);
+    put(QStringLiteral("Datenset1.INI"), kSettings);
     std::vector<pid_t> writers;
     for (const char* name : {"A", "B"}) {
         writers.push_back(startChild([&] {

@@ -2,6 +2,7 @@
 // line) read as empty and survive every write; text that merely is not
 // shaped like settings stays a settings file. Leftovers of killed writes are
 // never read and are cleared once they are old.
+#include "SettingsFolder.h"
 #include "settings/IniFile.h"
 
 #include <QDateTime>
@@ -15,29 +16,8 @@
 namespace zor {
 namespace {
 
-class UnparseableFileTest : public ::testing::Test {
+class UnparseableFileTest : public test::SettingsFolder {
 protected:
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-    void put(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    QByteArray bytesOf(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QStringList entries() const
-    {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                           QDir::Name);
-    }
-
     // The file holds `bytes`, reads as empty, refuses every write and stays
     // alone in the folder, byte for byte.
     void expectLeftAlone(const QString& name, const QByteArray& bytes)
@@ -59,9 +39,6 @@ protected:
         ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds),
                                      QFileDevice::FileModificationTime));
     }
-
-    QTemporaryDir temporary_;
-    QDir dir_{temporary_.path()};
 };
 
 TEST_F(UnparseableFileTest, BinaryFilesAndEndlessLinesAreNeverRewritten)

@@ -1,15 +1,19 @@
 #include "panel/DisplayLabel.h"
 #include "panel/StereoPage.h"
 #include "rds/EonPage.h"
+#include "ui/MessageBoxes.h"
 #include "ui/WindowFixture.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace zor {
 namespace {
@@ -85,6 +89,36 @@ TEST_F(WindowTest, OpeningTheLanguageMenuKeepsThePilotPhaseOnFile) {
         emit window().Mnu_Info_Sprache()->aboutToShow();
         EXPECT_EQ(general("FM", "PILOT_PHASE"), QLatin1String(stored));
     }
+}
+
+// The pilot phase cannot be stored into a file that holds a NUL byte: the
+// operator hears of it once the submenu, opened from the menu bar, has
+// opened, never from inside its opening (a box opened there brought the
+// program down), and only once.
+TEST_F(WindowTest, ALanguageMenuOverAnUnwritableFileTellsAfterItHasOpened) {
+    folder.put(kGeneralFile, folder.bytes(kGeneralFile) + QByteArray(1, '\0'));
+    MessageBoxes boxes;
+    HMenue shown(folder.data(), captions, boxes, instrument, current);
+    boxes.setWindow(&shown);
+    shown.show();
+    QStringList told;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told << box->windowTitle();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    shown.menuBar()->setActiveAction(shown.Mnu_Info()->menuAction());
+    QTRY_VERIFY(shown.Mnu_Info()->isVisible());
+    shown.Mnu_Info()->setActiveAction(shown.Mnu_Info_Sprache()->menuAction());
+    QTest::keyClick(shown.Mnu_Info(), Qt::Key_Right);
+    QTRY_COMPARE_WITH_TIMEOUT(told, QStringList{"Fehler!"}, 3000);
+    shown.Mnu_Info_Sprache()->hide();
+    emit shown.Mnu_Info_Sprache()->aboutToShow();
+    QTest::qWait(50);
+    EXPECT_EQ(told.size(), 1);
 }
 
 } // namespace

@@ -92,7 +92,6 @@ public:
     const QString& language() const { return language_; }
     const QString& rdsMode() const { return rdsMode_; }
     const DataFolder& dataFolder() const { return context_.data; }
-    PageContext& pageContext() { return context_; }
     SettingsStore& settings() { return settings_; }
     Captions& texts() { return context_.texts; }
     OperatorMessages& messages() { return context_.messages; }

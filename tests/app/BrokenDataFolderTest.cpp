@@ -20,12 +20,10 @@ namespace {
 
 enum class Damage { NulByte, RandomBytes, EndlessLine };
 
-using BrokenFile = std::pair<const char*, Damage>;
-
-std::string nameOf(const BrokenFile& broken) {
+std::string nameOf(const ::testing::TestParamInfo<std::tuple<const char*, Damage>>& info) {
     static const char* const kDamage[] = {"NulByte", "RandomBytes", "EndlessLine"};
-    const std::string file = broken.first;
-    return file.substr(0, file.find('.')) + kDamage[static_cast<int>(broken.second)];
+    const std::string file = std::get<0>(info.param);
+    return file.substr(0, file.find('.')) + kDamage[static_cast<int>(std::get<1>(info.param))];
 }
 
 class BrokenDataFolderTest : public test::StartTest {
@@ -87,12 +85,15 @@ TEST_P(BrokenSettingsFileTest, IsToldOnceAndNeverRewritten) {
     messages.warnings.clear();
     changeSettingsOfEveryFile();
     EXPECT_EQ(folder.bytes(QLatin1String(name)), bytes);
-    if (name == QLatin1String(kGeneralFile))
+    if (name == QLatin1String(kGeneralFile)) {
         EXPECT_FALSE(naming(path(QLatin1String(name))).isEmpty()) << all();
-    if (name != QLatin1String(kDataSetFile))
+    }
+    if (name != QLatin1String(kDataSetFile)) {
         EXPECT_EQ(folder.read(kDataSetFile, "RDS", "PS"), QStringLiteral("NEU PS"));
-    if (name != QLatin1String(kGeneralFile))
+    }
+    if (name != QLatin1String(kGeneralFile)) {
         EXPECT_EQ(general("BUS", "Interface"), QStringLiteral("COM"));
+    }
 
     messages.warnings.clear();
     startUp();
@@ -106,9 +107,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFileEveryDamage, BrokenSettingsFileTest,
                                             ::testing::Values(Damage::NulByte,
                                                               Damage::RandomBytes,
                                                               Damage::EndlessLine)),
-                         [](const auto& info) {
-                             return nameOf({std::get<0>(info.param), std::get<1>(info.param)});
-                         });
+                         nameOf);
 
 // A binary language file is told once, by the caption loader, at every
 // language change too, and left as it is.

@@ -228,12 +228,14 @@ TEST_P(MisbehavingInstrumentTest, QueriesComeBackInTimeAndTheWindowStaysUsable) 
         ps = QStringLiteral("PS ") + text(143);
     const QString psShown = ask(kPs, instrument.bus);
     EXPECT_NE(psShown, QStringLiteral("-"));
-    if (!ps.isEmpty())
+    if (!ps.isEmpty()) {
         EXPECT_EQ(psShown, ps);
+    }
     EXPECT_NE(ask(kAri, instrument.bus), QStringLiteral("-"));
     const QString freq = ask(kFreq, instrument.bus);
-    if (*instrument.freq)
+    if (*instrument.freq) {
         EXPECT_EQ(freq, megahertz(instrument.freq));
+    }
     EXPECT_NE(ask(kPegel, instrument.bus), QStringLiteral("-"));
 
     expectConnected(true);

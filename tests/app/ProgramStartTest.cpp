@@ -123,14 +123,9 @@ TEST_F(ProgramStartTest, ABusDeviceThatCannotBeClearedStopsTheInitialisation) {
     EXPECT_TRUE(sim.recorded().isEmpty());
 }
 
-// The interface chosen is the next start's; the end button ends at once
-// and writes nothing.
-TEST_F(ProgramStartTest, TheInterfaceChosenIsTheNextStartsAndTheEndButtonWritesNothing) {
+TEST_F(ProgramStartTest, TheEndButtonEndsAtOnceAndWritesNothing) {
     copyBundledData();
     startUp();
-    window().Mnu_Info_Interface_IEC()->trigger();
-    startUp();
-    EXPECT_EQ(start().instrument().interfaceInUse(), Interface::Bus);
     const QByteArray general = folder.bytes(kGeneralFile);
     const QByteArray dataSet = folder.bytes(kDataSetFile);
     window().Ende_Taste()->click();

@@ -1,10 +1,8 @@
 #include "panel/AccessibleNames.h"
-#include "panel/ControlText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/LimitedTextEdit.h"
 #include "panel/PageFixture.h"
 #include "panel/PageKit.h"
-#include "panel/PictureSwitch.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -13,23 +11,6 @@
 
 namespace zor {
 namespace {
-
-TEST(ControlsTest, CaptionsAreShownWithoutAcceleratorsAndHeardWithoutColons) {
-    EXPECT_EQ(withoutMnemonics("Rock && Spra&che"), QStringLiteral("Rock & Sprache"));
-    EXPECT_EQ(spokenCaption("P I  : "), QStringLiteral("P I"));
-    EXPECT_EQ(spokenCaption("    RT1 l&öschen"), QStringLiteral("RT1 löschen"));
-}
-
-// The switch's state belongs to its handler; without pictures it shows words.
-TEST(ControlsTest, PictureSwitchShowsWordsWithoutPicturesAndOnlyWhatItIsTold) {
-    test::offscreenApp();
-    PictureSwitch picture(QStringLiteral("/nonexistent"));
-    picture.click();
-    EXPECT_EQ(picture.text(), QStringLiteral("OFF"));
-    picture.showOn(true);
-    EXPECT_EQ(picture.text(), QStringLiteral("ON"));
-    EXPECT_TRUE(picture.isChecked());
-}
 
 TEST(ControlsTest, MultiLineFieldTakesNoCharacterBeyondItsLimit) {
     test::offscreenApp();

@@ -30,7 +30,7 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenIsToldOncePerFileUntilAWriteWo
                           "Fehler! | Die Einstellung PS konnte nicht in \"%1\" gespeichert "
                           "werden.\nThe setting PS could not be saved in \"%1\".")
                                       .arg(folder.path(kDataSetFile))});
-    folder.unblock(kDataSetFile);
+    QDir(folder.path()).rmdir(QLatin1String(kDataSetFile));
     EXPECT_TRUE(write(kDataSetFile, "PI"));
     folder.put(kDataSetFile, QByteArray("[RDS]\nPI=\0", 10));
     EXPECT_FALSE(write(kDataSetFile, "MS"));

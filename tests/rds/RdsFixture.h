@@ -71,14 +71,11 @@ private:
 // The captions the RDS pages show, in German.
 inline void setRdsCaptions(Captions& texts) {
     const std::pair<int, const char*> captions[] = {
-        {40, "Dauer [s]:"},     {41, "Wiederholung [s]:"}, {56, "Musik"},
-        {57, "Sprache"},        {83, "Gruppenfolge"},      {161, "AF-Liste"},
-        {164, "Bereich"},       {166, "Komma"},            {167, "EON TA"},
-        {168, "ohne TP"},       {169, "mit TA"},           {171, "ab dem zweiten"},
-        {172, "Einfügen"},      {186, "EON TA nur mit"},   {187, "TP aus,"},
-        {188, "TA ein"},        {189, "und EON TP ein."},  {192, "ein"},
-        {193, "aus"},
-    };
+        {40, "Dauer [s]:"}, {41, "Wiederholung [s]:"}, {56, "Musik"}, {57, "Sprache"},
+        {83, "Gruppenfolge"}, {161, "AF-Liste"}, {164, "Bereich"}, {166, "Komma"},
+        {167, "EON TA"}, {168, "ohne TP"}, {169, "mit TA"}, {171, "ab dem zweiten"},
+        {172, "Einfügen"}, {186, "EON TA nur mit"}, {187, "TP aus,"}, {188, "TA ein"},
+        {189, "und EON TP ein."}, {192, "ein"}, {193, "aus"}};
     for (const auto& [number, text] : captions)
         texts.setText(number, QString::fromUtf8(text));
 }
@@ -90,8 +87,7 @@ inline QStringList programmeTypes() {
     return names;
 }
 
-// The RDS page over the page services, its clock and timers on a manual
-// clock.
+// The RDS page, its clock and timers on a manual clock.
 class RdsPageTest : public ::testing::Test {
 protected:
     RdsPageTest() {

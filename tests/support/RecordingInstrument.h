@@ -25,10 +25,9 @@ public:
     // The settings that would have left the program, as "KEY=value".
     QStringList sent() const {
         QStringList lines;
-        for (const Handed& setting : handed) {
+        for (const Handed& setting : handed)
             if (!setting.demo)
                 lines << setting.key + u'=' + setting.value;
-        }
         return lines;
     }
     // The same, forgetting what was handed so far.
@@ -71,14 +70,11 @@ public:
     int serialPortNumber() const override { return serial.portNumber(); }
     bool tryPort(int, QString&) override { return true; }
     void applySerialSettings() override {}
-    void setLineLostHandler(std::function<void()> handler) override {
-        lineLost = std::move(handler);
-    }
+    void setLineLostHandler(std::function<void()>) override {}
 
     QList<Handed> handed;
     QList<Question> asked;
-    // Runs before each setting is recorded.
-    std::function<void()> beforeSend;
+    std::function<void()> beforeSend; // runs before each setting is recorded
     bool demo;
     int connects = 0;
     int localCalls = 0;
@@ -87,7 +83,6 @@ public:
     int address = 28;
     int secondAddress = -1;
     SerialSettings serial;
-    std::function<void()> lineLost;
 };
 
 } // namespace zor::test

@@ -65,7 +65,6 @@ public:
         QFile::remove(path(QLatin1String(file)));
         ASSERT_TRUE(QDir(path()).mkdir(QLatin1String(file)));
     }
-    void unblock(const char* file) const { ASSERT_TRUE(QDir(path()).rmdir(QLatin1String(file))); }
 
 private:
     QTemporaryDir dir_;

@@ -1,9 +1,7 @@
 // The "T M C" page at work: its start-up with the catalogues of the data
-// folder, the controls composing group 8A, and what the send button hands
-// over and keeps.
+// folder, the controls composing group 8A, and what the send hands over.
 #include "panel/DisplayLabel.h"
 #include "panel/PageFixture.h"
-#include "tmc/TmcCatalogue.h"
 #include "tmc/TmcPage.h"
 
 #include <QAbstractItemView>
@@ -33,23 +31,6 @@ protected:
     test::PageServices services;
     TmcPage page{services.context};
 };
-
-// The bundled catalogues load whole; their first entries, direction
-// forwards and F ticked make the message.
-TEST_F(TmcBuilderTest, BundledCataloguesMakeTheStartMessage) {
-    for (const char* name : {"Event.txt", "Location.txt"})
-        ASSERT_TRUE(QFile::copy(test::TestDataFolder::bundled() + '/' + name,
-                                services.folder.path(name)));
-    page.prepare();
-    EXPECT_TRUE(told().isEmpty());
-    EXPECT_EQ(page.TMC_Event_Combo()->count(),
-              readTmcCatalogue(TmcCatalogueKind::Events, services.folder.path("Event.txt")).entries.size());
-    const int event = tmcEntryCode(page.TMC_Event_Combo()->currentText());
-    const int location = tmcEntryCode(page.TMC_Loc_Combo()->currentText());
-    EXPECT_EQ(display(), QStringLiteral("08%1%2").arg(event, 4, 16, QLatin1Char('0'))
-                             .arg(location, 4, 16, QLatin1Char('0')).toUpper());
-    EXPECT_EQ(page.fieldLabel("TMCBL3_Event")->text(), QString::number(event, 2).rightJustified(11, u'0'));
-}
 
 // Each catalogue at fault is told once, naming its file and first bad line;
 // its list keeps the good records, or stays empty with its field at "-". A

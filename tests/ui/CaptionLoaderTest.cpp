@@ -133,17 +133,6 @@ TEST_F(CaptionLoaderTest, StatusFieldsAndDisplaysFollowTheLanguage) {
     EXPECT_EQ(status->statusText(StatusField::Tp), QString());
 }
 
-// A problem of the language is told once per run, however often the
-// language is loaded.
-TEST_F(CaptionLoaderTest, AMissingLanguageSectionIsToldOnceAndLeavesTheBuiltInCaptions) {
-    folder.write(kGeneralFile, "Sprache", "Sprache", QStringLiteral("français"));
-    window().Beschrifter();
-    window().Beschrifter();
-    ASSERT_EQ(messages.warnings.size(), 1);
-    EXPECT_TRUE(messages.warnings[0].contains(QStringLiteral("[français]")));
-    EXPECT_EQ(window().SSTab1()->tabText(0), QStringLiteral("FM / Stereo"));
-}
-
 TEST_F(CaptionLoaderTest, EveryControlIsHeardUnderAUniqueNameInEveryLanguage) {
     for (const QString language : {"deutsch", "english", "english US"}) {
         load(language);

@@ -1,7 +1,16 @@
+// The main window's states, its bottom bar and menu on a real window
+// without an instrument.
 #include "panel/DisplayLabel.h"
+#include "panel/PictureSwitch.h"
 #include "panel/StereoPage.h"
+#include "rds/DynamicPs.h"
 #include "rds/EonPage.h"
+#include "rds/RdsPage.h"
+#include "ui/Initialisation.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QueryPage.h"
+#include "ui/StatusStrip.h"
+#include "ui/StorePage.h"
 #include "ui/WindowFixture.h"
 
 #include <QAction>
@@ -10,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -119,6 +129,55 @@ TEST_F(WindowTest, ALanguageMenuOverAnUnwritableFileTellsAfterItHasOpened) {
     emit shown.Mnu_Info_Sprache()->aboutToShow();
     QTest::qWait(50);
     EXPECT_EQ(told.size(), 1);
+}
+
+TEST_F(WindowTest, EqualAddressesStopBothButtonsWithAMessage) {
+    instrument.address = 7;
+    instrument.secondAddress = 7;
+    new Initialisation(window());
+    window().showNotConnected();
+    window().INIT_Taste()->click();
+    window().Command2()->click();
+    EXPECT_EQ(messages.warnings, QStringList(2, QStringLiteral("Fehler! | gleiche Adressen!")));
+    EXPECT_EQ(instrument.connects, 0);
+    EXPECT_FALSE(window().SSTab1()->isEnabled());
+}
+
+// Demo mode opens the pages and shows text 140 and the stored generator
+// values; nothing leaves, queries ask nothing, and M/S comes up as music.
+TEST_F(WindowTest, DemoShowsTheStoredValuesAndSendsNothing) {
+    new Initialisation(window());
+    window().Beschrifter();
+    window().Command2()->click();
+    EXPECT_TRUE(window().SSTab1()->isEnabled());
+    EXPECT_EQ(window().queryPage()->gelesen()->text(), languageText(window().language(), 140));
+    EXPECT_TRUE(window().rdsPage()->MS_opt(0)->isChecked());
+    EXPECT_EQ(window().statusStrip()->statusText(StatusField::RfFrequency),
+              folder.read(kDataSetFile, "ZOR", "HF_Frequenz"));
+    window().queryPage()->Command(5)->click();
+    EXPECT_TRUE(instrument.asked.isEmpty());
+    EXPECT_TRUE(instrument.sent().isEmpty());
+    instrument.demo = false;
+    window().storePage()->Store_Taste(0)->click();
+    window().storePage()->Store_Taste(4)->click();
+    EXPECT_EQ(instrument.sent(), QStringList({"STORE=1", "STORE=5"}));
+}
+
+// "Local" takes the window back to not connected; on the bus it also ends
+// the dynamic PS, as the bus's release does.
+TEST_F(WindowTest, LocalOnTheBusStopsTheDynamicPs) {
+    new Initialisation(window());
+    for (const Interface interface : {Interface::Serial, Interface::Bus}) {
+        instrument.interface = interface;
+        instrument.demo = false;
+        window().showConnected();
+        if (!window().rdsPage()->dynamicPs().running())
+            window().rdsPage()->Taste_PS_Auto()->click();
+        window().GTL_Taste()->click();
+        EXPECT_EQ(window().rdsPage()->dynamicPs().running(), interface == Interface::Serial);
+        EXPECT_TRUE(window().INIT_Taste()->isEnabled());
+    }
+    EXPECT_EQ(instrument.localCalls, 2);
 }
 
 } // namespace

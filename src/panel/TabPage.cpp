@@ -13,26 +13,28 @@ TabPage::TabPage(PageContext& context, const QString& name, QWidget* parent)
 }
 
 void TabPage::loadCaptions(const LanguageTexts& texts) {
-    for (const CaptionKey& key : captionTable()) {
-        switch (key.form) {
-        case CaptionKey::Form::One:
-            applyCaption(QLatin1String(key.control), texts.text(key.text));
-            break;
-        case CaptionKey::Form::Consecutive:
-            for (int i = 0; i < key.count; ++i)
-                applyCaption(PageKit::arrayName(QLatin1String(key.control), i),
-                             texts.text(key.text + i));
-            break;
-        case CaptionKey::Form::Numbered: {
-            const QString text = texts.text(key.text);
-            for (int i = 0; i < key.count; ++i)
-                applyCaption(PageKit::arrayName(QLatin1String(key.control), i),
-                             text.isEmpty() ? text : text + u' ' + QString::number(i + key.first));
-            break;
-        }
-        }
-    }
+    for (const CaptionKey& key : captionTable())
+        applyRow(key, texts);
     showLanguage(texts);
+}
+
+void TabPage::applyRow(const CaptionKey& key, const LanguageTexts& texts) {
+    const QString control = QLatin1String(key.control);
+    switch (key.form) {
+    case CaptionKey::Form::One:
+        applyCaption(control, texts.text(key.text));
+        return;
+    case CaptionKey::Form::Consecutive:
+        for (int i = 0; i < key.count; ++i)
+            applyCaption(PageKit::arrayName(control, i), texts.text(key.text + i));
+        return;
+    case CaptionKey::Form::Numbered:
+        const QString text = texts.text(key.text);
+        for (int i = 0; i < key.count; ++i)
+            applyCaption(PageKit::arrayName(control, i),
+                         text.isEmpty() ? text : text + u' ' + QString::number(i + key.first));
+        return;
+    }
 }
 
 void TabPage::applyCaption(const QString& control, const QString& text) {

@@ -68,6 +68,7 @@ protected:
     virtual void restoreSettings();
 
 private:
+    void applyRow(const CaptionKey& key, const LanguageTexts& texts);
     void applyCaption(const QString& control, const QString& text);
 
     PageContext& context_;

@@ -49,16 +49,14 @@ private:
     void reportBrokenDataFolder();
     void reportBrokenSettingsFile(const char* name);
 
-    class ToldProblems;
     void wireWindow();
     void chooseStoredInterface();
-    void restorePanels();
-    void selectFirstTestPattern();
+    void restorePages();
     bool automaticInitialisation() const;
     void finishTabControl();
 
     DataFolder data_;
-    std::unique_ptr<ToldProblems> messages_;
+    OperatorMessages& messages_;
     Captions captions_;
     CurrentValues current_;
     std::unique_ptr<InstrumentLink> instrument_;

@@ -1,23 +1,23 @@
 #include "panel/CaptionText.h"
 
 #include "panel/PageContext.h"
-#include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
 
 namespace zor {
 
-QString languageText(const DataFolder& data, int number) {
+QString languageText(const DataFolder& data, Text text) {
     const QString language = Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
                                        data.file(QLatin1String(kGeneralFile)));
     if (language.isEmpty())
         return {};
-    return Ini_Lesen(language, QString::number(number), data.file(QLatin1String(kLanguageFile)));
+    return Ini_Lesen(language, QString::number(textNumber(text)),
+                     data.file(QLatin1String(kLanguageFile)));
 }
 
-QString currentCaption(const PageContext& context, int number) {
-    const QString text = languageText(context.data, number);
-    return text.isEmpty() ? context.texts.text(number) : text;
+QString currentCaption(const PageContext& context, Text text) {
+    const QString fromFile = languageText(context.data, text);
+    return fromFile.isEmpty() ? context.texts.text(text) : fromFile;
 }
 
 } // namespace zor

@@ -4,56 +4,28 @@
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
-#include "translate/Instrument.h"
 #include "panel/StatusLine.h"
-#include "settings/IniFile.h"
+#include "settings/SettingsStore.h"
+#include "translate/Instrument.h"
 
-#include <QGroupBox>
 #include <QInputDialog>
 
 namespace zor {
 
 namespace {
 
-// The three frames stand one below the other; each is as high as the gap to
-// the next, so none covers its neighbour.
-constexpr int kFrameHeight = 840;
-constexpr TwipRect kEntryDisplay{720, 360, 1125, 255};
+const CaptionKey kCaptions[] = {
+    captionOfOne("RF_Freq_Frame", 212),
+    captionOfOne("AF_Freq_Frame", 215),
+    captionOfOne("RF_Level_Frame", 218),
+};
 
 } // namespace
 
 GeneratorPage::GeneratorPage(PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("GeneratorPage"));
+    : TabPage(context, QStringLiteral("GeneratorPage"), parent) {
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
-
-    RF_Freq_Frame_ =
-        kit.frame(this, QStringLiteral("RF_Freq_Frame"), {2640, 1080, 3000, kFrameHeight},
-                  QStringLiteral("RF-Frequency [MHz]"), {"HF-Frequenz", "RF frequency"});
-    Input_HF_Freq_Label_ =
-        kit.display(RF_Freq_Frame_, QStringLiteral("Input_HF_Freq_Label"), kEntryDisplay,
-                    {"HF-Frequenz in MHz", "RF frequency in MHz"}, true, QStringLiteral("-"));
-
-    RF_Level_Frame_ =
-        kit.frame(this, QStringLiteral("RF_Level_Frame"), {2640, 1920, 3000, kFrameHeight},
-                  QStringLiteral("HF Pegel [dBµV]"), {"HF-Pegel", "RF level"});
-    Input_HF_Pegel_Label_ =
-        kit.display(RF_Level_Frame_, QStringLiteral("Input_HF_Pegel_Label"), kEntryDisplay,
-                    {"HF-Pegel in dBµV", "RF level in dBµV"}, true, QStringLiteral("-"));
-    HfOnOffState_ =
-        kit.pictureSwitch(RF_Level_Frame_, QStringLiteral("HfOnOffState"), {2040, 200, 615, 615},
-                          {"HF-Ausgang ein/aus", "RF output on/off"});
-
-    AF_Freq_Frame_ =
-        kit.frame(this, QStringLiteral("AF_Freq_Frame"), {2640, 2760, 3015, kFrameHeight},
-                  QStringLiteral("AF Frequency [kHz]"), {"NF-Frequenz", "AF frequency"});
-    Input_AF_Freq_Label_ =
-        kit.display(AF_Freq_Frame_, QStringLiteral("Input_AF_Freq_Label"), kEntryDisplay,
-                    {"NF-Frequenz in kHz", "AF frequency in kHz"}, true, QStringLiteral("-"));
-
-    for (DisplayLabel* entry : {Input_HF_Freq_Label_, Input_HF_Pegel_Label_, Input_AF_Freq_Label_})
-        entry->setAction(DisplayLabel::Action::Click);
-
+    build(kit);
     setInputDialog({});
     connect(Input_HF_Freq_Label_, &DisplayLabel::clicked, this,
             &GeneratorPage::Input_HF_Freq_Label_Click);
@@ -62,6 +34,10 @@ GeneratorPage::GeneratorPage(PageContext& context, QWidget* parent)
     connect(Input_AF_Freq_Label_, &DisplayLabel::clicked, this,
             &GeneratorPage::Input_AF_Freq_Label_Click);
     connect(HfOnOffState_, &QAbstractButton::clicked, this, &GeneratorPage::HfOnOffState_Click);
+}
+
+std::span<const CaptionKey> GeneratorPage::captionTable() const {
+    return kCaptions;
 }
 
 void GeneratorPage::setInputDialog(InputDialog dialog) {
@@ -106,8 +82,8 @@ void GeneratorPage::HfOnOffState_Click() {
 void GeneratorPage::enterValue(DisplayLabel& display, const GeneratorValue& value) {
     const EntryLimits limits = limitsOf(value);
     const QString proposal = storedText(value.storedKey);
-    const QString title = currentCaption(context_, value.titleText);
-    const QString prompt = currentCaption(context_, value.promptText);
+    const QString title = currentCaption(context(), value.titleText);
+    const QString prompt = currentCaption(context(), value.promptText);
     const QString entry = askWithinLimits(ask_, title, prompt, proposal, limits);
     if (entry.isEmpty())
         return;
@@ -135,11 +111,11 @@ void GeneratorPage::showStored(DisplayLabel& display, const GeneratorValue& valu
 void GeneratorPage::showValue(DisplayLabel& display, const GeneratorValue& value,
                               const QString& text) {
     display.setText(text);
-    context_.status.showStatus(value.statusIndex, text);
+    context().status.showStatus(value.status, text);
 }
 
 void GeneratorPage::sendValue(const char* parameterKey, const QString& text) {
-    context_.instrument.send(QLatin1String(parameterKey), text);
+    context().instrument.send(QLatin1String(parameterKey), text);
 }
 
 EntryLimits GeneratorPage::limitsOf(const GeneratorValue& value) const {
@@ -149,8 +125,7 @@ EntryLimits GeneratorPage::limitsOf(const GeneratorValue& value) const {
 }
 
 QString GeneratorPage::storedText(const char* key) const {
-    return Ini_Lesen(QLatin1String(kGeneratorSection), QLatin1String(key),
-                     context_.data.file(QLatin1String(kDataSetFile)));
+    return context().settings.read(kDataSetFile, kGeneratorSection, key);
 }
 
 } // namespace zor

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "panel/GeneratorSettings.h"
-#include "panel/PageContext.h"
-
-#include <QWidget>
+#include "panel/TabPage.h"
 
 class QGroupBox;
 
 namespace zor {
 
 class DisplayLabel;
+class PageKit;
 class PictureSwitch;
 
 // Tab 8 "* * *": the generator's RF frequency, RF level with the RF output
@@ -17,16 +16,14 @@ class PictureSwitch;
 // in an input dialog; a value strictly inside its limits is shown, copied to
 // the status strip and sent at once. The values entered are not stored: the
 // dialogs always propose the values of section "ZOR" of the data set file.
-class GeneratorPage : public QWidget {
+class GeneratorPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     // The RF output as the window last switched it.
     enum class RfOutput { NotSet, On, Off };
 
     explicit GeneratorPage(PageContext& context, QWidget* parent = nullptr);
-
-    PageContext& context() const { return context_; }
 
     QGroupBox* RF_Freq_Frame() const { return RF_Freq_Frame_; }
     DisplayLabel* Input_HF_Freq_Label() const { return Input_HF_Freq_Label_; }
@@ -54,7 +51,11 @@ class GeneratorPage : public QWidget {
     void Input_AF_Freq_Label_Click();
     void HfOnOffState_Click();
 
-  private:
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+
+private:
+    void build(PageKit& kit);
     void enterValue(DisplayLabel& display, const GeneratorValue& value);
     void showStored(DisplayLabel& display, const GeneratorValue& value, bool send);
     void showValue(DisplayLabel& display, const GeneratorValue& value, const QString& text);
@@ -63,7 +64,6 @@ class GeneratorPage : public QWidget {
     QString storedText(const char* key) const;
     QString askInWindow(const QString& title, const QString& prompt, const QString& proposal);
 
-    PageContext& context_;
     InputDialog ask_;
     RfOutput rfOutput_ = RfOutput::NotSet;
 

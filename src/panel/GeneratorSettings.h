@@ -1,6 +1,8 @@
 #pragma once
 
+#include "panel/StatusLine.h"
 #include "panel/ValueEntry.h"
+#include "settings/Captions.h"
 
 namespace zor {
 
@@ -9,9 +11,9 @@ namespace zor {
 // data set file, or fixed ones), the key of its stored value there and the
 // parameter key it is sent with.
 struct GeneratorValue {
-    int statusIndex;
-    int titleText;
-    int promptText;
+    StatusField status;
+    Text titleText;
+    Text promptText;
     const char* lowerKey; // null: the fixed limits hold
     const char* upperKey;
     EntryLimits fixedLimits;
@@ -21,26 +23,26 @@ struct GeneratorValue {
 
 inline constexpr auto kGeneratorSection = "ZOR";
 
-inline constexpr GeneratorValue kRfFrequency{.statusIndex = 17,
-                                             .titleText = 210,
-                                             .promptText = 211,
+inline constexpr GeneratorValue kRfFrequency{.status = StatusField::RfFrequency,
+                                             .titleText = Text::RfFrequencyTitle,
+                                             .promptText = Text::RfFrequencyPrompt,
                                              .lowerKey = "FM_Ulim",
                                              .upperKey = "FM_Olim",
                                              .fixedLimits = {},
                                              .storedKey = "HF_Frequenz",
                                              .parameterKey = "HF-Frequenz"};
 // The generator's RF level lies above 0 and below 120 dBµV.
-inline constexpr GeneratorValue kRfLevel{.statusIndex = 13,
-                                         .titleText = 216,
-                                         .promptText = 217,
+inline constexpr GeneratorValue kRfLevel{.status = StatusField::RfLevel,
+                                         .titleText = Text::RfLevelTitle,
+                                         .promptText = Text::RfLevelPrompt,
                                          .lowerKey = nullptr,
                                          .upperKey = nullptr,
                                          .fixedLimits = {0.0F, 120.0F},
                                          .storedKey = "HF_Pegel",
                                          .parameterKey = "HF-Pegel"};
-inline constexpr GeneratorValue kAudioFrequency{.statusIndex = 14,
-                                                .titleText = 213,
-                                                .promptText = 214,
+inline constexpr GeneratorValue kAudioFrequency{.status = StatusField::AudioFrequency,
+                                                .titleText = Text::AudioFrequencyTitle,
+                                                .promptText = Text::AudioFrequencyPrompt,
                                                 .lowerKey = "NF_Ulim",
                                                 .upperKey = "NF_Olim",
                                                 .fixedLimits = {},

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "panel/PageContext.h"
 #include "panel/StereoSettings.h"
-
-#include <QWidget>
+#include "panel/TabPage.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -14,36 +12,32 @@ class QScrollBar;
 
 namespace zor {
 
+class DataMode;
 class DisplayLabel;
 class PageKit;
 class PictureSwitch;
 
 // Tab 0 "FM / Stereo": the stereo multiplex signal (MPX deviation, source,
 // impedance, pre-emphasis, pilot, stereo mode, ARI, RDS level and phase) and
-// the coder's test mode. Controls carry their window names; option arrays
-// are reached by index, their groups by the array's name.
+// the coder's data and test mode. Controls carry their window names; option
+// arrays are reached by index, their groups by the array's name.
 //
 // Every stereo control acts at once through its handler: it shows the new
 // value, keeps its value text in the current values, sends it and stores it
 // in section "FM" of the general settings file. A step control runs its
 // handler whenever its position changes, an option whenever it becomes the
 // chosen one, a switch when it is clicked.
-class StereoPage : public QWidget {
+class StereoPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     explicit StereoPage(PageContext& context, QWidget* parent = nullptr);
 
-    PageContext& context() const { return context_; }
-
-    // The start-up restore of the stereo settings: each control is set from
-    // its stored text and its handler runs once, so the displays follow and
-    // the values are kept, sent (in demo mode: not) and stored again. A
-    // switch is brought to its stored state by its own toggle. Positions
-    // outside a control's range are taken as the nearest limit; a text that
-    // names no option leaves the group as it is.
-    void restore();
-
+    // The data mode button's handling, also run by the initialisation.
+    void Taste_DATA_MODE_Click();
+    // Stores the pilot phase as its handler does ("07", "-7"), so the file
+    // does not change when nothing else did.
+    void storePilotPhase();
 
     // The handlers, run by the controls and by the restore.
     void FM_Hub_Scroll_Change();
@@ -108,7 +102,19 @@ class StereoPage : public QWidget {
     QButtonGroup* TestDat_Opt() const { return TestDat_Opt_; }
     QRadioButton* TestDat_Opt(int index) const;
 
-  private:
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+    // The start-up restore of the stereo settings: each control is set from
+    // its stored text and its handler runs once, so the displays follow and
+    // the values are kept, sent (in demo mode: not) and stored again. A
+    // switch is brought to its stored state by its own toggle. Positions
+    // outside a control's range are taken as the nearest limit; a text that
+    // names no option leaves the group as it is.
+    void restoreSettings() override;
+    // The deviation displays in the deviation word of the language.
+    void showLanguage(const LanguageTexts& texts) override;
+
+private:
     void buildMpx(PageKit& kit);
     void buildStereo(PageKit& kit);
     void buildAri(PageKit& kit);
@@ -128,13 +134,6 @@ class StereoPage : public QWidget {
     void restoreOption(QButtonGroup& group, const OptionSetting& setting,
                        void (StereoPage::*handler)(int));
     QString storedText(const char* iniKey) const;
-    void store(const char* iniKey, const QString& value);
-
-    PageContext& context_;
-    // A settings file that cannot be written is reported once, not at every
-    // click, until a write succeeds again.
-    bool storeFailureReported_ = false;
-    bool restoring_ = false;
 
     QGroupBox* FM_Frame_ = nullptr;
     DisplayLabel* FM_Hub_Label2_ = nullptr;
@@ -174,6 +173,7 @@ class StereoPage : public QWidget {
     QGroupBox* Frame11_ = nullptr;
     QPushButton* Taste_DATA_MODE_ = nullptr;
     QButtonGroup* TestDat_Opt_ = nullptr;
+    DataMode* dataMode_ = nullptr;
 };
 
 } // namespace zor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PageContext.h"
+#include "settings/Captions.h"
 
 #include <QDialog>
 #include <functional>
@@ -21,7 +22,7 @@ class DisplayLabel;
 class AF_Listenform : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     // An input box: title, prompt and proposed answer; the answer, empty
     // for Cancel.
     using AskText = std::function<QString(const QString& title, const QString& prompt,
@@ -69,14 +70,15 @@ class AF_Listenform : public QDialog {
     // Stores the list shown under its number and closes.
     void Uebernahme_Knopf_Click();
 
-  private:
+private:
     void build();
+    void connectHandlers();
     void loadCaptions();
     void centreOnScreen();
     bool acceptableTunedFrequency(const QString& answer);
     bool acceptableEntry(const QString& entry);
     int selectedRow() const;
-    void warn(int text);
+    void warn(Text text);
 
     PageContext& context_;
     QString kind_;

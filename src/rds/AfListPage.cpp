@@ -1,28 +1,29 @@
 #include "rds/AfListPage.h"
 
 #include "panel/PageKit.h"
-#include "panel/StatusLine.h"
 #include "rds/AfLists.h"
 #include "settings/Captions.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QPushButton>
 
 namespace zor {
 
 namespace {
 
-constexpr int kStatusTa = 0;
-constexpr int kStatusTp = 10;
-constexpr int kWordOff = 193;
-
 const QString kOwnKind = QString::fromLatin1(kOwnAfLists);
+
+const CaptionKey kCaptions[] = {
+    captionOfOne("Frame2", 71),
+    captionOfOne("AF_Bearbeiten", 72),
+    captionOfOne("Taste_AF_Senden", 73),
+    numberedCaptions("AFList_Opt", 74, kAfListCount, 1),
+};
 
 } // namespace
 
-AfListPage::AfListPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("AfListPage"));
+AfListPage::AfListPage(PageContext& context, QWidget* parent)
+    : TabPage(context, QStringLiteral("AfListPage"), parent) {
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     af_ = AfListFrame::build(kit, this,
                              {QStringLiteral("Frame2"),
@@ -40,43 +41,41 @@ AfListPage::AfListPage(PageContext& context, QWidget* parent) : QWidget(parent),
     connect(af_.send, &QPushButton::clicked, this, &AfListPage::Taste_AF_Senden_Click);
 }
 
+std::span<const CaptionKey> AfListPage::captionTable() const {
+    return kCaptions;
+}
+
 QRadioButton* AfListPage::AFList_Opt(int index) const {
     return optionAt(af_.options, index);
 }
 
-void AfListPage::restore() {
-    af_.restore(context_.data, kOwnKind);
-    showOffWord(kStatusTa);
-    showOffWord(kStatusTp);
-    // The traffic announcement frame belongs to the RDS page; the window
-    // reaches it by name.
-    if (QWidget* top = window()) {
-        if (auto* frame = top->findChild<QGroupBox*>(QStringLiteral("Frame1")))
-            frame->setEnabled(true);
-    }
+void AfListPage::restoreSettings() {
+    af_.restore(context().data, kOwnKind);
+    showOffWord(StatusField::Ta);
+    showOffWord(StatusField::Tp);
 }
 
 // Without a word for off the field keeps what it shows, as the caption
 // loader leaves it.
-void AfListPage::showOffWord(int statusField) {
-    const QString off = context_.texts.text(kWordOff);
+void AfListPage::showOffWord(StatusField field) {
+    const QString off = context().texts.text(Text::WordOff);
     if (!off.isEmpty())
-        context_.status.showStatus(statusField, off);
+        context().status.showStatus(field, off);
 }
 
 void AfListPage::AFList_Opt_Click(int index) {
-    af_.showStored(context_.data, kOwnKind, index + 1);
+    af_.showStored(context().data, kOwnKind, index + 1);
 }
 
 void AfListPage::AF_Bearbeiten_Click() {
-    context_.current.afEditorMode = kOwnKind;
-    AF_Listenform editor(context_, this);
+    context().current.afEditorMode = kOwnKind;
+    AF_Listenform editor(context(), this);
     editorRun_(editor);
     AFList_Opt_Click(0);
 }
 
 void AfListPage::Taste_AF_Senden_Click() {
-    sendStoredAfLists(context_, kOwnKind);
+    sendStoredAfLists(context(), kOwnKind);
 }
 
 } // namespace zor

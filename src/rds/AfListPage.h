@@ -1,10 +1,9 @@
 #pragma once
 
-#include "panel/PageContext.h"
+#include "panel/StatusLine.h"
+#include "panel/TabPage.h"
 #include "rds/AF_Listenform.h"
 #include "rds/AfListFrame.h"
-
-#include <QWidget>
 
 class QRadioButton;
 
@@ -13,13 +12,11 @@ namespace zor {
 // Tab 2 "AF Liste": one of the five stored alternative-frequency lists of
 // the own programme, the list options and the edit and send buttons. The
 // main window never changes a list; the AF list editor does.
-class AfListPage : public QWidget {
+class AfListPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     explicit AfListPage(PageContext& context, QWidget* parent = nullptr);
-
-    PageContext& context() const { return context_; }
 
     QGroupBox* Frame2() const { return af_.frame; }
     DisplayLabel* AF_TN() const { return af_.tuned; }
@@ -28,12 +25,6 @@ class AfListPage : public QWidget {
     QRadioButton* AFList_Opt(int index) const;
     QPushButton* AF_Bearbeiten() const { return af_.edit; }
     QPushButton* Taste_AF_Senden() const { return af_.send; }
-
-    // The start-up restore of the lists: each option enabled only when its
-    // list is stored, option 0 selected and list 1 shown; the TA and TP
-    // status fields show the word for off and the traffic announcement
-    // frame of the RDS page is enabled.
-    void restore();
 
     // Shows stored list index + 1.
     void AFList_Opt_Click(int index);
@@ -47,10 +38,16 @@ class AfListPage : public QWidget {
     // How the editor is shown; modal unless a test says otherwise.
     void setEditorRun(AF_Listenform::Run run) { editorRun_ = std::move(run); }
 
-  private:
-    void showOffWord(int statusField);
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+    // The start-up restore of the lists: each option enabled only when its
+    // list is stored, option 0 selected and list 1 shown; the TA and TP
+    // status fields show the word for off.
+    void restoreSettings() override;
 
-    PageContext& context_;
+private:
+    void showOffWord(StatusField field);
+
     AfListFrame af_;
     AF_Listenform::Run editorRun_ = &AF_Listenform::runModal;
 };

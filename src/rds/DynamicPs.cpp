@@ -1,11 +1,11 @@
 #include "rds/DynamicPs.h"
 
-#include "settings/OperatorMessages.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/StatusLine.h"
 #include "rds/RdsPage.h"
 #include "rds/RdsTexts.h"
+#include "settings/OperatorMessages.h"
 #include "translate/Instrument.h"
 
 #include <QLineEdit>
@@ -16,7 +16,6 @@ namespace zor {
 namespace {
 
 constexpr int kStepMs = 2000;
-constexpr int kPsStatus = 3;
 const QString kPsKey = QStringLiteral("PS");
 
 } // namespace
@@ -37,13 +36,13 @@ void DynamicPs::PS_Timer_Timer() {
         return;
     PageContext& context = page_.context();
     alternation_ = nextAlternation(alternation_, page_.PS_T()->text());
-    context.status.showStatus(kPsStatus, alternation_);
+    context.status.showStatus(StatusField::Ps, alternation_);
     context.instrument.send(kPsKey, alternation_);
     context.messages.processPendingEvents();
     if (running_)
         return;
-    context.status.showStatus(kPsStatus, page_.PS_T()->text());
-    context.instrument.send(kPsKey, context.status.statusText(kPsStatus));
+    context.status.showStatus(StatusField::Ps, page_.PS_T()->text());
+    context.instrument.send(kPsKey, context.status.statusText(StatusField::Ps));
 }
 
 void DynamicPs::reset() {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "panel/PageContext.h"
+#include "panel/TabPage.h"
 #include "rds/AF_Listenform.h"
 #include "rds/AfListFrame.h"
+#include "settings/Captions.h"
 
-#include <QStringList>
-#include <QWidget>
 #include <functional>
 
 class QCheckBox;
@@ -17,19 +16,18 @@ class QTimer;
 
 namespace zor {
 
+class PageKit;
 class PictureSwitch;
 class RdsPage;
 
 // Tab 4 "E O N": PI, PS, PTY, TP and the TA pulse of another network, and
 // its five method-B AF lists. Every EON coder text but the PI's own carries
 // the current EON PI, so the EON PI is to be set first.
-class EonPage : public QWidget {
+class EonPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     explicit EonPage(PageContext& context, QWidget* parent = nullptr);
-
-    PageContext& context() const { return context_; }
 
     QLabel* EON_PI_Label() const { return EON_PI_Label_; }
     QLineEdit* EON_PI_Text() const { return EON_PI_Text_; }
@@ -52,15 +50,11 @@ class EonPage : public QWidget {
     QPushButton* EON_AF_Bearbeiten() const { return afb_.edit; }
     QPushButton* EON_AFB_Senden() const { return afb_.send; }
 
-    // Replaces the programme-type list and chooses entry `index` (none when
-    // it does not exist), both without raising anything.
-    void fillEonPtyList(const QStringList& names);
-    void chooseEonPty(int index);
-
-    // The EON items of the start-up restore: PI, PS and PTY from the data
-    // set file, TA off and TP on; then the method-B list options enabled
-    // for the stored lists, option 0 selected and list 1 shown.
-    void restore();
+    // Replaces the programme-type list and chooses the entry stored under
+    // "EON_PTY" (none when it names none), both without raising anything.
+    void showProgrammeTypes(const QStringList& names) override;
+    // Ends a running TA pulse's timer: nothing goes out any more.
+    void disconnected() override;
 
     // The own programme's TP and TA states the EON TA pulse depends on.
     // Until set, they are read from the TP and TA status fields against the
@@ -89,18 +83,25 @@ class EonPage : public QWidget {
     // exist with "+,"; nothing when list 1 is empty.
     void EON_AFB_Senden_Click();
 
-  private:
-    void send(const QString& key, QString value);
-    void store(const QString& key, const QString& value);
-    void restoreProgrammeType(const QString& stored);
-    void warnTraffic(int text);
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+    // The EON items of the start-up restore: PI, PS and PTY from the data
+    // set file, TA off and TP on; then the method-B list options enabled
+    // for the stored lists, option 0 selected and list 1 shown.
+    void restoreSettings() override;
 
-    PageContext& context_;
+private:
+    void build(PageKit& kit);
+    void chooseEonPty(int index);
+    void send(const QString& key, QString value);
+    QString stored(const QString& key) const;
+    void store(const QString& key, const QString& value);
+    void restoreProgrammeType(const QString& text);
+    void warnTraffic(Text text);
+
     std::function<bool()> ownTpOn_;
     std::function<bool()> ownTaOn_;
     AF_Listenform::Run editorRun_ = &AF_Listenform::runModal;
-    // Set while the restore writes values back as they were read.
-    bool restoring_ = false;
     // Set while the TA switch operation runs (its message boxes let the
     // timer tick).
     bool switching_ = false;

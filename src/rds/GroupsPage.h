@@ -1,9 +1,8 @@
 #pragma once
 
-#include "panel/PageContext.h"
+#include "panel/TabPage.h"
 
 #include <QList>
-#include <QWidget>
 #include <array>
 
 class QCheckBox;
@@ -12,29 +11,25 @@ class QPushButton;
 namespace zor {
 
 class DisplayLabel;
+class PageKit;
 
 // Tab 3 "Gruppen": one check box per RDS group type 0 to 15, the send button
 // and the display of the group sequence last sent. Ticking a box does
 // nothing by itself; only the send button acts. The caption-less boxes
 // Gruppe(16) to Gruppe(31) beside them take part in no operation and stay
 // hidden.
-class GroupsPage : public QWidget {
+class GroupsPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kGroupTypes = 16;
 
     explicit GroupsPage(PageContext& context, QWidget* parent = nullptr);
-
-    PageContext& context() const { return context_; }
 
     QCheckBox* Gruppe(int index) const;
     QPushButton* GS_Senden() const { return GS_Senden_; }
     DisplayLabel* Label10() const { return Label10_; }
 
-    // The start-up restore: ticks the boxes the stored sequence names, clears
-    // none and sends nothing.
-    void restore();
     // Builds the sequence of the ticked boxes 0 to 15, stores it under
     // "GR_Folge", shows it in Label10 and sends it. With no box ticked
     // nothing is stored, shown or sent.
@@ -45,8 +40,15 @@ class GroupsPage : public QWidget {
     // The group types ticked, in ascending order.
     QList<int> tickedGroups() const;
 
-  private:
-    PageContext& context_;
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+    // The start-up restore: ticks the boxes the stored sequence names, clears
+    // none and sends nothing.
+    void restoreSettings() override;
+
+private:
+    void build(PageKit& kit);
+
     std::array<QCheckBox*, 2 * kGroupTypes> Gruppe_{};
     QPushButton* GS_Senden_ = nullptr;
     DisplayLabel* Label10_ = nullptr;

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "panel/PageContext.h"
+#include "panel/StatusLine.h"
+#include "panel/TabPage.h"
 #include "panel/ValueEntry.h"
-#include "rds/SettingsWriter.h"
 
-#include <QStringList>
-#include <QWidget>
-#include <functional>
 #include <memory>
 
 class QButtonGroup;
@@ -23,13 +20,11 @@ class QTimer;
 namespace zor {
 
 class Clock;
-class DataMode;
 class DisplayLabel;
 class DynamicPs;
 class LimitedTextEdit;
 class PageKit;
 class PictureSwitch;
-class StereoPage;
 class TrafficAnnouncements;
 
 // Tab 1 "R D S": PI, PS, dynamic PS, PTY, the traffic announcement frame,
@@ -38,16 +33,14 @@ class TrafficAnnouncements;
 //
 // Each handler takes its control's value, keeps it in the current values,
 // shows it in the status strip, stores it in the data set file and hands it
-// to the translator; the traffic announcements, the dynamic PS and the
-// coder's data/test mode have classes of their own.
-class RdsPage : public QWidget {
+// to the translator; the traffic announcements and the dynamic PS have
+// classes of their own.
+class RdsPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     explicit RdsPage(PageContext& context, QWidget* parent = nullptr);
     ~RdsPage() override;
-
-    PageContext& context() const { return context_; }
 
     QLabel* PI_Label() const { return PI_Label_; }
     QLineEdit* PI_T() const { return PI_T_; }
@@ -93,19 +86,16 @@ class RdsPage : public QWidget {
     QButtonGroup* DI_Opt() const { return DI_Opt_; }
     QRadioButton* DI_Opt(int index) const;
 
-    // Replaces the programme-type list without raising any selection.
-    void fillPtyList(const QStringList& names);
-    // Chooses entry `index` of PTY_Combo1 (none when it does not exist) and
-    // raises ptyPicked once, as an operator's pick would.
-    void choosePty(int index);
+    // Fills the programme-type list without raising any selection, then
+    // chooses the type stored under "PTY" as an operator's pick would: the
+    // choice is shown, stored and sent once. A stored text that names no
+    // entry chooses none.
+    void showProgrammeTypes(const QStringList& names) override;
 
     // The traffic announcement flag of the window: TA is being announced.
     bool trafficAnnouncementOn() const;
     void setTrafficAnnouncementOn(bool on);
 
-    // The data/test mode controls live in the frame "Test Mode" of the
-    // stereo page; the window hands that page over once both exist.
-    void attachTestMode(StereoPage& stereo);
     // The time source of the clock time and the traffic announcements; the
     // computer's clocks until another is set. `clock` outlives the page.
     void setClock(const Clock& clock);
@@ -114,17 +104,8 @@ class RdsPage : public QWidget {
 
     TrafficAnnouncements& trafficAnnouncements() const { return *traffic_; }
     DynamicPs& dynamicPs() const { return *dynamicPs_; }
-    // Null until attachTestMode.
-    DataMode* dataMode() const { return dataMode_; }
     bool clockOn() const { return clockOn_; }
 
-    // Start-up restore: the traffic announcement frame from the general
-    // settings file, TA off, manual mode.
-    void restoreTrafficAnnouncements();
-    // Start-up restore: PS, PI, RadioText, M/S, decoder information and
-    // programme type from the data set file, each control's handler running
-    // as if the operator had set it.
-    void restoreContent();
     // Instrument initialisation: ticks TP and hands it over.
     void switchTpOn();
     // Instrument initialisation: switches TA off and hands over "TA" "0".
@@ -148,15 +129,24 @@ class RdsPage : public QWidget {
     void Timer1_Timer();
     void Zeit_Taste_Click();
     void Uhr_Zeit_DblClick();
-    // The data mode button; nothing happens before attachTestMode.
-    void Taste_DATA_MODE_Click();
 
-  signals:
+signals:
     // An entry of PTY_Combo1 was picked, by the operator or by choosePty.
     // Typing into the field does not raise it.
     void ptyPicked(int index);
 
-  private:
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+    // Start-up restore: the traffic announcement frame from the general
+    // settings file (TA off, manual mode, the frame usable), then PS, PI,
+    // RadioText, M/S, decoder information and programme type from the data
+    // set file, each control's handler running as if the operator had set it.
+    void restoreSettings() override;
+    // The M/S, TA and TP status fields and the announcement time displays in
+    // the words of the language.
+    void showLanguage(const LanguageTexts& texts) override;
+
+private:
     void buildProgrammeData(PageKit& kit);
     void buildTrafficAnnouncement(PageKit& kit);
     void buildRadioText(PageKit& kit);
@@ -164,10 +154,12 @@ class RdsPage : public QWidget {
     void buildClock(PageKit& kit);
     void buildDecoderInfo(PageKit& kit);
     void connectHandlers();
-    void store(const QString& key, const QString& value);
+    void restoreContent();
+    void choosePty(int index);
+    void showStatusWord(StatusField field, bool on, const LanguageTexts& texts);
+    QString stored(const char* key) const;
+    void store(const char* key, const QString& value);
 
-    PageContext& context_;
-    SettingsWriter settings_;
     const Clock* clock_;
     InputDialog question_;
     bool clockOn_ = false;
@@ -215,7 +207,6 @@ class RdsPage : public QWidget {
 
     std::unique_ptr<DynamicPs> dynamicPs_;
     std::unique_ptr<TrafficAnnouncements> traffic_;
-    DataMode* dataMode_ = nullptr;
 };
 
 } // namespace zor

@@ -10,8 +10,6 @@ namespace zor {
 namespace {
 
 constexpr qsizetype kPsLength = 8;
-const QString kRdsModeCaption = QStringLiteral("&RDS_Mode");
-const QString kTestModeCaption = QStringLiteral("&Test_Mode");
 
 } // namespace
 
@@ -57,16 +55,6 @@ int musicSpeechOption(const QString& stored) {
 
 QString clockText(const QTime& time) {
     return time.toString(QStringLiteral("hh:mm:ss"));
-}
-
-QString testPatternValue(int option) {
-    return QString::number(option + 1);
-}
-
-DataModeStep dataModeStep(const QString& caption) {
-    if (caption == kRdsModeCaption)
-        return {QStringLiteral("1"), kTestModeCaption, true};
-    return {QStringLiteral("0"), kRdsModeCaption, false};
 }
 
 QString nextAlternation(const QString& previous, const QString& field) {

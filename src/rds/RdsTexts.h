@@ -44,19 +44,6 @@ int musicSpeechOption(const QString& stored);
 // The clock as the coder's clock time takes it: "hh:mm:ss", 24 hours.
 QString clockText(const QTime& time);
 
-// The test pattern number of a test mode option: option n is pattern n + 1.
-QString testPatternValue(int option);
-
-// One click on the data mode button, decided by the caption it carries.
-struct DataModeStep {
-    QString value;        // handed over with "TEST_M"
-    QString caption;      // the button's new caption, naming the mode now active
-    bool patternsEnabled; // whether the test pattern options may be chosen
-};
-// "&RDS_Mode" (normal RDS mode active) enters test mode; any other caption,
-// the design caption "RDS_Mode" included, selects normal RDS mode.
-DataModeStep dataModeStep(const QString& caption);
-
 // The next text of the dynamic PS: the PS field after the pattern, the
 // pattern after anything else (so the first step sends the pattern).
 QString nextAlternation(const QString& previous, const QString& field);

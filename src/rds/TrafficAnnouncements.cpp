@@ -1,19 +1,17 @@
 #include "rds/TrafficAnnouncements.h"
 
-#include "settings/OperatorMessages.h"
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/StatusLine.h"
-#include "translate/Clock.h"
 #include "rds/DynamicPs.h"
 #include "rds/RdsPage.h"
 #include "rds/RdsTexts.h"
-#include "translate/Instrument.h"
-#include "rds/SettingsWriter.h"
 #include "settings/Captions.h"
-#include "settings/DataFolder.h"
-#include "settings/IniFile.h"
+#include "settings/OperatorMessages.h"
+#include "settings/SettingsStore.h"
+#include "translate/Clock.h"
+#include "translate/Instrument.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,16 +27,11 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 constexpr int kAnnouncementTickMs = 1000;
-constexpr int kTaStatus = 0;
-constexpr int kWordOn = 192;
-constexpr int kWordOff = 193;
-constexpr int kDurationWord = 40;
-constexpr int kIntervalWord = 41;
-constexpr int kHelpTitle = 167;
-constexpr int kHelpFirstLine = 186;
-const QString kSection = QStringLiteral("RDS");
-const QString kDurationKey = QStringLiteral("TA_ON");
-const QString kIntervalKey = QStringLiteral("TA_REP");
+// Where the announcement times are kept: section "RDS" of the general
+// settings file.
+constexpr auto kSection = "RDS";
+constexpr auto kDurationKey = "TA_ON";
+constexpr auto kIntervalKey = "TA_REP";
 
 } // namespace
 
@@ -58,9 +51,8 @@ int intervalBeyond(int wanted, int durationSeconds) {
     return wanted <= durationSeconds ? durationSeconds + 1 : wanted;
 }
 
-TrafficAnnouncements::TrafficAnnouncements(RdsPage& page, SettingsWriter& settings,
-                                           DynamicPs& dynamicPs)
-    : page_(page), settings_(settings), dynamicPs_(dynamicPs), clock_(&systemClock()) {
+TrafficAnnouncements::TrafficAnnouncements(RdsPage& page, DynamicPs& dynamicPs)
+    : page_(page), dynamicPs_(dynamicPs), clock_(&systemClock()) {
     connect(page.TA_Taste(), &QAbstractButton::clicked, this,
             &TrafficAnnouncements::TA_Taste_Click);
     connect(page.TA_Option(), &QButtonGroup::idClicked, this,
@@ -79,12 +71,12 @@ void TrafficAnnouncements::TA_Taste_Click() {
     PageContext& context = page_.context();
     page_.TA_Taste()->showOn(false);
     if (on_) {
-        context.status.showStatus(kTaStatus, context.texts.text(kWordOff));
+        context.status.showStatus(StatusField::Ta, context.texts.text(Text::WordOff));
         on_ = false;
         hand(false);
         return;
     }
-    context.status.showStatus(kTaStatus, context.texts.text(kWordOn));
+    context.status.showStatus(StatusField::Ta, context.texts.text(Text::WordOn));
     on_ = true;
     hand(true);
     if (automatic()) {
@@ -109,9 +101,10 @@ void TrafficAnnouncements::TA_HScroll_Change(int value) {
     if (value > interval_)
         step->setValue(durationWithin(value, interval_));
     page_.TA_Zeit_Label()->setText(
-        secondsLabel(page_.context().texts.text(kDurationWord), step->value()));
+        secondsLabel(page_.context().texts.text(Text::DurationWord), step->value()));
     duration_ = step->value();
-    settings_.write(kGeneralFile, kSection, kDurationKey, QString::number(duration_));
+    page_.context().settings.write(kGeneralFile, kSection, kDurationKey,
+                                   QString::number(duration_));
 }
 
 void TrafficAnnouncements::TA_Rep_HScroll_Change(int value) {
@@ -119,9 +112,10 @@ void TrafficAnnouncements::TA_Rep_HScroll_Change(int value) {
     if (value <= duration_)
         step->setValue(intervalBeyond(value, duration_));
     page_.TA_Rep_Label()->setText(
-        secondsLabel(page_.context().texts.text(kIntervalWord), step->value()));
+        secondsLabel(page_.context().texts.text(Text::IntervalWord), step->value()));
     interval_ = step->value();
-    settings_.write(kGeneralFile, kSection, kIntervalKey, QString::number(interval_));
+    page_.context().settings.write(kGeneralFile, kSection, kIntervalKey,
+                                   QString::number(interval_));
 }
 
 void TrafficAnnouncements::TA_Timer_Timer() {
@@ -158,20 +152,21 @@ void TrafficAnnouncements::TA_Rep_Timer_Timer() {
 
 void TrafficAnnouncements::TA_EON_Hilfe_Click() {
     const Captions& texts = page_.context().texts;
-    page_.context().messages.warn(
-        texts.text(kHelpTitle),
-        eonHelpText(texts.text(kHelpFirstLine), texts.text(kHelpFirstLine + 1),
-                    texts.text(kHelpFirstLine + 2), texts.text(kHelpFirstLine + 3)));
+    const int first = textNumber(Text::EonTaHelpFirstLine);
+    page_.context().messages.warn(texts.text(Text::EonTaTitle),
+                                  eonHelpText(texts.text(first), texts.text(first + 1),
+                                              texts.text(first + 2), texts.text(first + 3)));
 }
 
 void TrafficAnnouncements::restore() {
-    const PageContext& context = page_.context();
+    const SettingsStore& settings = page_.context().settings;
     page_.TA_Taste()->showOn(false);
-    const QString file = context.data.file(QLatin1String(kGeneralFile));
     QScrollBar* durationStep = page_.TA_HScroll();
     QScrollBar* intervalStep = page_.TA_Rep_HScroll();
-    duration_ = storedSeconds(Ini_Lesen(kSection, kDurationKey, file), durationStep->maximum());
-    interval_ = storedSeconds(Ini_Lesen(kSection, kIntervalKey, file), intervalStep->maximum());
+    duration_ =
+        storedSeconds(settings.read(kGeneralFile, kSection, kDurationKey), durationStep->maximum());
+    interval_ =
+        storedSeconds(settings.read(kGeneralFile, kSection, kIntervalKey), intervalStep->maximum());
     intervalStep->setValue(interval_);
     on_ = false;
     durationStep->setValue(duration_);

@@ -9,7 +9,6 @@ namespace zor {
 class Clock;
 class DynamicPs;
 class RdsPage;
-class SettingsWriter;
 
 // Whether an automatic announcement that started at `start` still runs at
 // `now`: up to and including `durationSeconds` after its start. None runs
@@ -38,7 +37,7 @@ class TrafficAnnouncements : public QObject {
     Q_OBJECT
 
 public:
-    TrafficAnnouncements(RdsPage& page, SettingsWriter& settings, DynamicPs& dynamicPs);
+    TrafficAnnouncements(RdsPage& page, DynamicPs& dynamicPs);
 
     void setClock(const Clock& clock) { clock_ = &clock; }
 
@@ -79,7 +78,6 @@ private:
     void chooseManual();
 
     RdsPage& page_;
-    SettingsWriter& settings_;
     DynamicPs& dynamicPs_;
     const Clock* clock_;
 

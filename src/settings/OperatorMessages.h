@@ -12,6 +12,10 @@ public:
 
     // A message box with an exclamation icon and an OK button.
     virtual void warn(const QString& title, const QString& text) = 0;
+    // The same box, shown once the event being handled (a click, a menu
+    // opening) has finished rather than from inside it; where nothing runs
+    // events, at once.
+    virtual void warnAfterEvent(const QString& title, const QString& text) { warn(title, text); }
     // A message box with a critical-error icon and an OK button.
     virtual void critical(const QString& title, const QString& text) = 0;
     // A message box with a critical-error icon and Yes/No; true for Yes.

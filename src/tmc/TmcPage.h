@@ -1,9 +1,10 @@
 #pragma once
 
-#include "panel/PageContext.h"
+#include "panel/TabPage.h"
 #include "tmc/TmcMessage.h"
 
-#include <QWidget>
+#include <array>
+#include <utility>
 
 class QButtonGroup;
 class QCheckBox;
@@ -28,20 +29,19 @@ struct TmcStartStep;
 //
 // Every pick recomposes the message at once; choosing an entry, an option or
 // a box by program runs the same handling as the operator's click.
-class TmcPage : public QWidget {
+class TmcPage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     explicit TmcPage(PageContext& context, QWidget* parent = nullptr);
-
-    PageContext& context() const { return context_; }
 
     // Start-up: fills the extent list and the event and location lists from
     // "Event.txt" and "Location.txt" of the data folder and runs the start
     // presets in their order. A catalogue that is missing, empty or faulty
     // never stops it: its list keeps the good records (or stays empty, the
     // field keeping its start value) and the operator is told once per
-    // catalogue which file, and which line, is at fault.
+    // catalogue which file, and which line, is at fault, unless the start-up
+    // has told already that the data folder is missing.
     void prepare();
 
     // Chooses an entry or option by program, with the handling of a pick.
@@ -84,7 +84,11 @@ class TmcPage : public QWidget {
     DisplayLabel* TMC_Event_Hex() const { return TMC_Event_Hex_; }
     DisplayLabel* TMC_Loc_Hex() const { return TMC_Loc_Hex_; }
 
-  private:
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+    void restoreSettings() override;
+
+private:
     void buildCatalogues(PageKit& kit);
     void buildMessageFields(PageKit& kit);
     void buildHiddenRow(PageKit& kit);
@@ -103,9 +107,7 @@ class TmcPage : public QWidget {
     void runStartStep(const TmcStartStep& step, TmcEntryTable& events, TmcEntryTable& locations);
     void fillExtentList();
     void tickF();
-    void reportStoreFailure(const QString& file);
 
-    PageContext& context_;
     TmcMessage message_;
 
     QLabel* Label3_ = nullptr;
@@ -126,6 +128,8 @@ class TmcPage : public QWidget {
     QPushButton* TMC_Senden_Taste_ = nullptr;
     DisplayLabel* TMC_Event_Hex_ = nullptr;
     DisplayLabel* TMC_Loc_Hex_ = nullptr;
+    // The hidden row's labels with the message field each shows.
+    std::array<std::pair<DisplayLabel*, QString TmcFields::*>, 8> hiddenFields_{};
 };
 
 } // namespace zor

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "panel/PageContext.h"
-#include "translate/Instrument.h"
 #include "settings/DataFolder.h"
+#include "settings/SettingsStore.h"
+#include "translate/Instrument.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -32,6 +34,7 @@ class RdsPage;
 class StatusStrip;
 class StereoPage;
 class StorePage;
+class TabPage;
 class TmcPage;
 
 // The main window: the status strip, the tab control with its nine pages,
@@ -41,11 +44,13 @@ class TmcPage;
 //
 // Handlers of the instrument link, the initialisation and the pages are
 // connected by their owners through the accessors below; the window itself
-// handles only its menu, the bus address display and the About box.
+// handles only its menu, the bus address display and the About box. Every
+// setting of the window and its pages is stored through the window's one
+// settings store.
 class HMenue : public QMainWindow {
     Q_OBJECT
 
-  public:
+public:
     // The settings files and pictures come from `data`; `texts` is the caption
     // text table the caption loader fills; `messages` reaches the operator;
     // `instrument` carries settings and queries to the instrument; `current`
@@ -87,13 +92,15 @@ class HMenue : public QMainWindow {
     const QString& language() const { return language_; }
     const QString& rdsMode() const { return rdsMode_; }
     const DataFolder& dataFolder() const { return context_.data; }
-    PageContext& pageContext() { return context_; }
+    SettingsStore& settings() { return settings_; }
     Captions& texts() { return context_.texts; }
     OperatorMessages& messages() { return context_.messages; }
     Instrument& instrument() { return context_.instrument; }
     CurrentValues& currentValues() { return context_.current; }
 
     StatusStrip* statusStrip() const { return status_; }
+    // The nine tab pages in the order of their tabs.
+    const QList<TabPage*>& pages() const { return pages_; }
     StereoPage* stereoPage() const { return stereo_; }
     RdsPage* rdsPage() const { return rds_; }
     AfListPage* afListPage() const { return afList_; }
@@ -129,24 +136,27 @@ class HMenue : public QMainWindow {
     QAction* Mnu_Info_RDS_RBDS() const { return Mnu_Info_RDS_RBDS_; }
     QAction* Mnu_Info_RS232() const { return Mnu_Info_RS232_; }
 
-  private:
+private:
+    static constexpr int kClientWidth = 9930;
+    static constexpr int kClientHeight = 6225;
+
+    QWidget* prepareClient(const DataFolder& data);
     void buildPages();
     void buildBottomBar();
     void buildMenu();
+    void connectHandlers();
     void refreshWindowNames();
 
     void chooseInterface(Interface chosen);
     void chooseLanguage(const QString& language);
     void switchRdsMode();
-    void storePilotPhase();
     void showBusAddress(int address);
-    // Writes one key of the general settings file; tells the operator when
-    // the file cannot be written.
     bool storeGeneral(const QString& section, const QString& key, const QString& value);
     void runCaptionLoader();
 
     QWidget* client_;
     StatusStrip* status_;
+    SettingsStore settings_;
     PageContext context_;
     std::unique_ptr<CaptionLoader> loader_;
     QString language_;
@@ -161,6 +171,7 @@ class HMenue : public QMainWindow {
     StorePage* store_ = nullptr;
     TmcPage* tmc_ = nullptr;
     GeneratorPage* generator_ = nullptr;
+    QList<TabPage*> pages_;
 
     QTabWidget* SSTab1_ = nullptr;
     QGroupBox* Frame8_ = nullptr;

@@ -1,13 +1,14 @@
 #include "ui/Initialisation.h"
 
-#include "settings/OperatorMessages.h"
-#include "panel/DisplayLabel.h"
 #include "panel/GeneratorPage.h"
+#include "panel/StereoPage.h"
 #include "rds/AfListPage.h"
 #include "rds/EonPage.h"
 #include "rds/GroupsPage.h"
 #include "rds/RdsPage.h"
+#include "settings/Captions.h"
 #include "settings/IniFile.h"
+#include "settings/OperatorMessages.h"
 #include "translate/Instrument.h"
 #include "ui/HMenue.h"
 #include "ui/QueryPage.h"
@@ -15,13 +16,6 @@
 #include <QPushButton>
 
 namespace zor {
-
-namespace {
-
-// The text the answer display shows in demo mode.
-constexpr int kDemoAnswerText = 140;
-
-} // namespace
 
 Initialisation::Initialisation(HMenue& window)
     : QObject(&window), window_(window), instrument_(window.instrument()) {
@@ -85,7 +79,7 @@ void Initialisation::sendRdsSettings() {
     rds->switchTpOn();
     rds->switchTaOff();
     send(QStringLiteral("PS"), current.ps);
-    rds->Taste_DATA_MODE_Click();
+    window_.stereoPage()->Taste_DATA_MODE_Click();
     send(QStringLiteral("MS"), current.musicSpeech);
     send(QStringLiteral("RT"), current.radioText);
     window_.afListPage()->Taste_AF_Senden_Click();
@@ -110,7 +104,7 @@ void Initialisation::Command2_Click() {
     if (addressesClash())
         return;
     window_.showDemo();
-    window_.queryPage()->gelesen()->setText(storedLanguageText(kDemoAnswerText));
+    window_.queryPage()->showAnswer(languageText(Text::DemoAnswer));
     instrument_.enterDemo();
     window_.rdsPage()->MS_opt_Click(0);
     window_.generatorPage()->showStoredValues(false);
@@ -135,8 +129,8 @@ void Initialisation::lineLost() {
 
 // Read from the language file itself: the caption text table holds only
 // the entries the caption loader copies.
-QString Initialisation::storedLanguageText(int number) const {
-    return Ini_Lesen(window_.language(), QString::number(number),
+QString Initialisation::languageText(Text text) const {
+    return Ini_Lesen(window_.language(), QString::number(textNumber(text)),
                      window_.dataFolder().file(QLatin1String(kLanguageFile)));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Captions.h"
+
 #include <QObject>
 #include <QString>
 
@@ -43,7 +45,8 @@ private:
     void sendStereoSettings();
     void sendRdsSettings();
     void sendEonSettings();
-    QString storedLanguageText(int number) const;
+    // Text `text` of the window's language.
+    QString languageText(Text text) const;
 
     HMenue& window_;
     Instrument& instrument_;

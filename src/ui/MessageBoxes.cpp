@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace zor {
 
@@ -30,6 +31,13 @@ std::unique_ptr<QMessageBox> MessageBoxes::warningBox(const QString& title, cons
 void MessageBoxes::warn(const QString& title, const QString& text) {
     if (!ending_)
         warningBox(title, text, window_)->exec();
+}
+
+// A box opened from inside a menu's opening, or any other control's event in
+// progress, would run its own event loop under that event; a zero timer
+// shows it once the event loop is back at the top.
+void MessageBoxes::warnAfterEvent(const QString& title, const QString& text) {
+    QTimer::singleShot(0, &waiting_, [this, title, text] { warn(title, text); });
 }
 
 void MessageBoxes::critical(const QString& title, const QString& text) {

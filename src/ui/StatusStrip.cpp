@@ -1,5 +1,6 @@
 #include "ui/StatusStrip.h"
 
+#include "panel/ControlText.h"
 #include "panel/DisplayLabel.h"
 #include "panel/Fonts.h"
 #include "panel/PageKit.h"
@@ -11,25 +12,39 @@ namespace zor {
 namespace {
 
 struct Column {
-    int heading;
+    StatusField heading;
     const char* headingText;
-    int value;
+    StatusField value;
     const char* valueText;
     int left;
     int width;
     Spoken about;
 };
 
+using enum StatusField;
+
 const Column kColumns[] = {
-    {16, "RF [MHz]", 17, "--", 840, 900, {"Status HF-Frequenz", "status RF frequency"}},
-    {12, "RF [dBµV]", 13, "--", 1750, 850, {"Status HF-Pegel", "status RF level"}},
-    {15, "AF [kHz]", 14, "--", 2610, 850, {"Status NF-Frequenz", "status AF frequency"}},
-    {7, "PI", 2, "", 3450, 650, {"Status PI", "status PI"}},
-    {6, "PS", 3, "", 4095, 1165, {"Status PS", "status PS"}},
-    {11, "TP", 10, "", 5275, 550, {"Status TP", "status TP"}},
-    {9, "TA", 0, "TA", 5835, 550, {"Status TA", "status TA"}},
-    {8, "M / S", 1, "", 6380, 840, {"Status M/S", "status M/S"}},
-    {5, "PTY", 4, "", 7180, 1620, {"Status PTY", "status PTY"}},
+    {RfFrequencyHeading,
+     "RF [MHz]",
+     RfFrequency,
+     "--",
+     840,
+     900,
+     {"Status HF-Frequenz", "status RF frequency"}},
+    {RfLevelHeading, "RF [dBµV]", RfLevel, "--", 1750, 850, {"Status HF-Pegel", "status RF level"}},
+    {AudioFrequencyHeading,
+     "AF [kHz]",
+     AudioFrequency,
+     "--",
+     2610,
+     850,
+     {"Status NF-Frequenz", "status AF frequency"}},
+    {PiHeading, "PI", Pi, "", 3450, 650, {"Status PI", "status PI"}},
+    {PsHeading, "PS", Ps, "", 4095, 1165, {"Status PS", "status PS"}},
+    {TpHeading, "TP", Tp, "", 5275, 550, {"Status TP", "status TP"}},
+    {TaHeading, "TA", Ta, "TA", 5835, 550, {"Status TA", "status TA"}},
+    {MusicSpeechHeading, "M / S", MusicSpeech, "", 6380, 840, {"Status M/S", "status M/S"}},
+    {PtyHeading, "PTY", Pty, "", 7180, 1620, {"Status PTY", "status PTY"}},
 };
 
 constexpr int kHeadingTop = 0;
@@ -65,7 +80,7 @@ StatusStrip::StatusStrip(const QString& pictureFolder, QWidget* parent) : QWidge
 
     for (const Column& column : kColumns) {
         QLabel* heading =
-            kit.label(this, PageKit::arrayName(QStringLiteral("Status"), column.heading),
+            kit.label(this, PageKit::arrayName(QStringLiteral("Status"), int(column.heading)),
                       {column.left, kHeadingTop, column.width, kHeadingHeight},
                       QString::fromUtf8(column.headingText),
                       {QStringLiteral("Überschrift ") + column.about.german,
@@ -73,29 +88,32 @@ StatusStrip::StatusStrip(const QString& pictureFolder, QWidget* parent) : QWidge
         heading->setFont(headingFont);
         paintGreen(heading);
         border(heading);
-        Status_[column.heading] = heading;
+        Status_[int(column.heading)] = heading;
 
         DisplayLabel* value =
-            kit.display(this, PageKit::arrayName(QStringLiteral("Status"), column.value),
+            kit.display(this, PageKit::arrayName(QStringLiteral("Status"), int(column.value)),
                         {column.left, kValueTop, column.width, kValueHeight}, column.about, true,
                         QString::fromUtf8(column.valueText));
         value->setFont(valueFont);
-        Status_[column.value] = value;
+        Status_[int(column.value)] = value;
     }
 }
 
-QLabel* StatusStrip::Status(int index) const {
-    return index >= 0 && index < kLabels ? Status_[index] : nullptr;
+QLabel* StatusStrip::Status(StatusField field) const {
+    return Status_[int(field)];
 }
 
-void StatusStrip::showStatus(int index, const QString& text) {
-    if (QLabel* label = Status(index))
-        label->setText(text);
+void StatusStrip::showStatus(StatusField field, const QString& text) {
+    Status(field)->setText(text);
 }
 
-QString StatusStrip::statusText(int index) const {
-    const QLabel* label = Status(index);
-    return label ? label->text() : QString();
+void StatusStrip::showBuiltInText(StatusField field) {
+    QLabel* label = Status(field);
+    label->setText(designCaptionOf(label));
+}
+
+QString StatusStrip::statusText(StatusField field) const {
+    return Status(field)->text();
 }
 
 } // namespace zor

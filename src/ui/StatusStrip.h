@@ -15,19 +15,19 @@ namespace zor {
 class StatusStrip : public QWidget, public StatusLine {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kLabels = 18;
 
     explicit StatusStrip(const QString& pictureFolder, QWidget* parent = nullptr);
 
-    // Heading or value label `Status(index)`, 0 to 17; null outside.
-    QLabel* Status(int index) const;
+    QLabel* Status(StatusField field) const;
     QLabel* Gen1_Label() const { return Gen1_Label_; }
 
-    void showStatus(int index, const QString& text) override;
-    QString statusText(int index) const override;
+    void showStatus(StatusField field, const QString& text) override;
+    void showBuiltInText(StatusField field) override;
+    QString statusText(StatusField field) const override;
 
-  private:
+private:
     std::array<QLabel*, kLabels> Status_{};
     QLabel* Gen1_Label_ = nullptr;
 };

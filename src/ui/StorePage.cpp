@@ -7,8 +7,14 @@
 
 namespace zor {
 
-StorePage::StorePage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("StorePage"));
+namespace {
+
+const CaptionKey kCaptions[] = {captionsInTurn("Store_Taste", 151, StorePage::kDataSets)};
+
+} // namespace
+
+StorePage::StorePage(PageContext& context, QWidget* parent)
+    : TabPage(context, QStringLiteral("StorePage"), parent) {
     PageKit kit(this, context.data.path(), PageKit::kTabStripTwips);
     for (int i = 0; i < kDataSets; ++i) {
         const QString number = QString::number(i + 1);
@@ -20,13 +26,17 @@ StorePage::StorePage(PageContext& context, QWidget* parent) : QWidget(parent), c
     }
 }
 
+std::span<const CaptionKey> StorePage::captionTable() const {
+    return kCaptions;
+}
+
 QPushButton* StorePage::Store_Taste(int index) const {
     return index >= 0 && index < kDataSets ? Store_Taste_[index] : nullptr;
 }
 
 // The coder keeps the data sets itself; no file of the program changes.
 void StorePage::Store_Taste_Click(int index) {
-    context_.instrument.send(QStringLiteral("STORE"), QString::number(index + 1));
+    context().instrument.send(QStringLiteral("STORE"), QString::number(index + 1));
 }
 
 } // namespace zor

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "panel/PageContext.h"
+#include "panel/TabPage.h"
 
-#include <QWidget>
 #include <array>
 
 class QPushButton;
@@ -11,15 +10,13 @@ namespace zor {
 
 // Tab 6 "Speichern": five buttons that make the coder store its settings in
 // its data set 1 to 5.
-class StorePage : public QWidget {
+class StorePage : public TabPage {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kDataSets = 5;
 
     explicit StorePage(PageContext& context, QWidget* parent = nullptr);
-
-    PageContext& context() const { return context_; }
 
     // `Store_Taste(index)`, 0 to 4; null outside.
     QPushButton* Store_Taste(int index) const;
@@ -27,8 +24,10 @@ class StorePage : public QWidget {
     // Makes the coder store its settings in data set index + 1.
     void Store_Taste_Click(int index);
 
-  private:
-    PageContext& context_;
+protected:
+    std::span<const CaptionKey> captionTable() const override;
+
+private:
     std::array<QPushButton*, kDataSets> Store_Taste_{};
 };
 

@@ -10,8 +10,6 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -21,16 +19,13 @@
 namespace zor {
 namespace {
 
-using test::StartTest;
-
 // How long a query may hold the window: its pause before reading, then the
-// serial line's read limit or the simulated bus's time-out (set to 300 ms
-// by busTo()), plus a margin for a loaded machine.
+// serial line's read limit or the simulated bus's time-out, plus a margin
+// for a loaded machine.
 constexpr qint64 kCoderSerialMs = 250 + 100;
 constexpr qint64 kGeneratorSerialMs = 100 + 100;
-constexpr qint64 kBusMs = 50 + 300;
+constexpr qint64 kBusMs = 50 + test::kSimBusTimeoutMs;
 constexpr qint64 kMarginMs = 2000;
-constexpr int kWireWaitMs = 3000;
 // What every initialisation over the serial line begins with.
 const QByteArray kInitialisationStart = "\rAM:STAT OFF\n";
 
@@ -45,167 +40,128 @@ constexpr QueryButton kEon{19, 9, 0};
 constexpr QueryButton kFreq{10, 0, 1};
 constexpr QueryButton kPegel{22, 0, 1};
 
-qint64 boundMs(const QueryButton& button, bool bus) {
-    if (bus)
-        return (button.coderQueries + button.generatorQueries) * kBusMs + kMarginMs;
-    return button.coderQueries * kCoderSerialMs + button.generatorQueries * kGeneratorSerialMs +
-           kMarginMs;
+bool waitUntil(const std::function<bool()>& done) {
+    const QDeadlineTimer deadline(3000);
+    while (!done() && !deadline.hasExpired())
+        QThread::msleep(5);
+    return done();
 }
 
-class LinkFaultTest : public StartTest {
+class LinkFaultTest : public test::StartTest {
 protected:
     // The bundled settings, initialising at start unless told otherwise.
     void prepare(bool automatic = true) {
         copyBundledData();
         setGeneral("BUS", "IECBUS", automatic ? QStringLiteral("AUTO") : QString());
     }
-
     // Serial port 1 is the link where the instrument's line is found, also
     // after it was unplugged and came back.
     QString linkPath() const { return path(QStringLiteral("instrument.tty")); }
-    void serialAtLink() {
+    QStringList atLink(const QStringList& misbehaviour = {}) {
         setGeneral("BUS", "Interface", QStringLiteral("COM"));
         setSerial("ComPort", QStringLiteral("1"));
         setSerial("Port1", linkPath());
+        return QStringList{QStringLiteral("--link"), linkPath()} + misbehaviour;
     }
-    QStringList linkArguments() const { return {QStringLiteral("--link"), linkPath()}; }
 
     // Clicks a query button and returns what it shows; the time it held the
     // window must stay within the button's bound.
     QString ask(const QueryButton& button, bool bus) {
+        const qint64 bound = kMarginMs + (bus ? (button.coderQueries + button.generatorQueries) * kBusMs
+                                              : button.coderQueries * kCoderSerialMs +
+                                                    button.generatorQueries * kGeneratorSerialMs);
         window().queryPage()->gelesen()->setText(QStringLiteral("-"));
         QElapsedTimer held;
         held.start();
         window().queryPage()->Command(button.number)->click();
-        EXPECT_LE(held.elapsed(), boundMs(button, bus)) << "Command" << button.number;
+        EXPECT_LE(held.elapsed(), bound) << "Command" << button.number;
         return window().queryPage()->gelesen()->text();
     }
 
-    // A change on the RDS page: the programme service name.
-    void changePs(const QString& ps) {
+    // Changes the programme service name; true once it reached `sim`.
+    bool changePs(const QString& ps, const SimProcess& sim) {
         window().rdsPage()->PS_T()->setText(ps);
         window().rdsPage()->PS_Taste()->click();
-    }
-    static QByteArray psCommand(const QByteArray& ps) {
-        return ":STEREO:DIRECT \"PS=" + ps.leftJustified(8, ' ') + "\"\n";
-    }
-
-    static bool waitForWire(const SimProcess& sim, const QByteArray& bytes) {
-        const QDeadlineTimer deadline(kWireWaitMs);
-        while (!sim.recorded().contains(bytes)) {
-            if (deadline.hasExpired())
-                return false;
-            QThread::msleep(5);
-        }
-        return true;
-    }
-    // Commands and queries the instrument received: one LF ends each.
-    static qsizetype linesReceived(const SimProcess& sim) { return sim.recorded().count('\n'); }
-
-    bool waitForLinkBack() const {
-        const QDeadlineTimer deadline(kWireWaitMs);
-        while (!QFileInfo::exists(linkPath())) {
-            if (deadline.hasExpired())
-                return false;
-            QThread::msleep(5);
-        }
-        return true;
+        const QByteArray line = ":STEREO:DIRECT \"PS=" + ps.toLatin1().leftJustified(8) + "\"\n";
+        return waitUntil([&] { return sim.recorded().contains(line); });
     }
 
-    void expectConnected() {
-        EXPECT_FALSE(start().instrument().isDemo());
-        EXPECT_TRUE(window().SSTab1()->isEnabled());
-        EXPECT_TRUE(window().GTL_Taste()->isEnabled());
-        EXPECT_FALSE(window().INIT_Taste()->isEnabled());
+    void expectConnected(bool connected) {
+        EXPECT_EQ(start().instrument().isDemo(), !connected);
+        EXPECT_EQ(window().SSTab1()->isEnabled(), connected);
+        EXPECT_EQ(window().GTL_Taste()->isEnabled(), connected);
+        EXPECT_EQ(window().INIT_Taste()->isEnabled(), !connected);
     }
-    void expectReadyForInit() {
-        EXPECT_TRUE(start().instrument().isDemo());
-        EXPECT_FALSE(window().SSTab1()->isEnabled());
-        EXPECT_FALSE(window().GTL_Taste()->isEnabled());
-        EXPECT_TRUE(window().Frame8()->isEnabled());
-        EXPECT_TRUE(window().INIT_Taste()->isEnabled());
+    // The one message about the line, naming its device.
+    void expectLineToldOf(int told) {
+        ASSERT_EQ(messages.warnings.size(), told) << messages.warnings.join('\n').toStdString();
+        EXPECT_TRUE(messages.warnings.last().startsWith(QStringLiteral("Kommunikationsparameter | ")));
+        EXPECT_TRUE(messages.warnings.last().contains(linkPath()));
     }
-
-    QString noValue(const QString& key) const { return key + QLatin1Char(' ') + text(143); }
     static QString megahertz(const char* number) {
         return QString::fromLatin1(number).replace(QLatin1Char('.'), QLocale().decimalPoint()) +
                QStringLiteral(" MHz");
     }
-    QString warnings() const { return messages.warnings.join(QLatin1Char('\n')); }
 };
 
 TEST_F(LinkFaultTest, ALineLostDuringAQueryIsToldOnceAndInitConnectsAgainWhenItIsBack) {
     constexpr int kHangupAfter = 60;
-    SimProcess sim(linkArguments() +
-                   QStringList{QStringLiteral("--hangup-after"), QString::number(kHangupAfter),
-                               QStringLiteral("--replug-after"), QStringLiteral("200")});
-    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     prepare();
-    serialAtLink();
+    SimProcess sim(atLink({"--hangup-after", QString::number(kHangupAfter), "--replug-after", "200"}));
+    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     startUp();
-    expectConnected();
+    expectConnected(true);
 
     // Page changes up to the last line the instrument takes: the EON
     // button's first question is the one after which the line goes.
     QString ps;
-    for (int change = 1; linesReceived(sim) < kHangupAfter - 1; ++change) {
+    for (int change = 1; sim.recorded().count('\n') < kHangupAfter - 1; ++change) {
         ps = QStringLiteral("FAULT %1").arg(change);
-        changePs(ps);
-        ASSERT_TRUE(waitForWire(sim, psCommand(ps.toLatin1())));
+        ASSERT_TRUE(changePs(ps, sim));
         ASSERT_LT(change, kHangupAfter) << "the initialisation alone filled the line";
     }
-    ASSERT_EQ(linesReceived(sim), kHangupAfter - 1);
-
-    const QString eon = ask(kEon, false);
-    EXPECT_TRUE(eon.startsWith(QStringLiteral("EON-PI:   "))) << eon.toStdString();
-    ASSERT_EQ(messages.warnings.size(), 1) << warnings().toStdString();
-    EXPECT_TRUE(messages.warnings[0].startsWith(QStringLiteral("Kommunikationsparameter | ")));
-    EXPECT_TRUE(messages.warnings[0].contains(linkPath())) << warnings().toStdString();
-    expectReadyForInit();
+    ASSERT_EQ(sim.recorded().count('\n'), kHangupAfter - 1);
+    EXPECT_TRUE(ask(kEon, false).startsWith(QStringLiteral("EON-PI:   ")));
+    expectLineToldOf(1);
+    expectConnected(false);
 
     // Whatever still runs after the loss (a timer's command, a handler
     // entered again) ends at once and tells nothing more.
     window().rdsPage()->PS_Taste_Click();
     window().queryPage()->Command_Click(kPs.number);
-    EXPECT_EQ(messages.warnings.size(), 1) << warnings().toStdString();
+    EXPECT_EQ(messages.warnings.size(), 1);
 
-    ASSERT_TRUE(waitForLinkBack());
+    ASSERT_TRUE(waitUntil([this] { return QFileInfo::exists(linkPath()); }));
     const qsizetype before = sim.recorded().size();
     window().INIT_Taste()->click();
-    expectConnected();
-    ASSERT_TRUE(waitForWire(sim, psCommand(ps.toLatin1())));
+    expectConnected(true);
+    EXPECT_TRUE(waitUntil([&] { return sim.recorded().mid(before).contains("PS=" + ps.toLatin1()); }));
     EXPECT_TRUE(sim.recorded().mid(before).startsWith(kInitialisationStart));
     EXPECT_EQ(ask(kPs, false), ps.leftJustified(8));
-    EXPECT_EQ(messages.warnings.size(), 1) << warnings().toStdString();
+    EXPECT_EQ(messages.warnings.size(), 1);
 }
 
 TEST_F(LinkFaultTest, InitWhileTheLineIsStillGoneLeavesTheWindowReadyForTheNextInit) {
-    SimProcess first(linkArguments() +
-                     QStringList{QStringLiteral("--hangup-after"), QStringLiteral("3")});
-    ASSERT_TRUE(first.isReady()) << first.errorString().toStdString();
     prepare(false);
-    serialAtLink();
+    SimProcess first(atLink({"--hangup-after", "3"}));
+    ASSERT_TRUE(first.isReady()) << first.errorString().toStdString();
     startUp();
-
-    // The line goes in the middle of the initialisation.
+    // The line goes in the middle of the initialisation, then stays away.
     window().INIT_Taste()->click();
-    ASSERT_EQ(messages.warnings.size(), 1) << warnings().toStdString();
-    expectReadyForInit();
-
+    expectLineToldOf(1);
+    expectConnected(false);
     window().INIT_Taste()->click();
-    ASSERT_EQ(messages.warnings.size(), 2) << warnings().toStdString();
-    EXPECT_TRUE(messages.warnings[1].startsWith(QStringLiteral("Kommunikationsparameter | ")));
-    EXPECT_TRUE(messages.warnings[1].contains(linkPath())) << warnings().toStdString();
-    expectReadyForInit();
+    expectLineToldOf(2);
+    expectConnected(false);
 
     // Another instrument at the same place.
-    SimProcess second(linkArguments());
+    SimProcess second(QStringList{"--link", linkPath()});
     ASSERT_TRUE(second.isReady()) << second.errorString().toStdString();
     window().INIT_Taste()->click();
-    expectConnected();
+    expectConnected(true);
     EXPECT_EQ(ask(kPs, false), QStringLiteral("ZOR RDS "));
     EXPECT_TRUE(second.recorded().startsWith(kInitialisationStart));
-    EXPECT_EQ(messages.warnings.size(), 2) << warnings().toStdString();
+    EXPECT_EQ(messages.warnings.size(), 2);
 }
 
 // A query does not clear the line before it asks, so an answer that came
@@ -218,36 +174,32 @@ TEST_F(LinkFaultTest, ALateAnswerIsReadByTheNextQueryUnlessACommandClearedTheLin
     prepare();
     serialTo(sim);
     startUp();
-
     QElapsedTimer sinceAsked;
+    const auto untilAnswered = [&sinceAsked] {
+        QThread::msleep(static_cast<unsigned long>(qMax<qint64>(0, kLateMs + 100 - sinceAsked.elapsed())));
+    };
     sinceAsked.start();
     EXPECT_EQ(ask(kPegel, false), QStringLiteral("0 dBm"));
-    // The level arrives now, while nobody asks.
-    const auto untilAnswered = [&sinceAsked] {
-        QThread::msleep(
-            static_cast<unsigned long>(qMax<qint64>(0, kLateMs + 100 - sinceAsked.elapsed())));
-    };
     untilAnswered();
     sinceAsked.restart();
     // The level, -47 dBm, read as a frequency in Hz.
     EXPECT_EQ(ask(kFreq, false), megahertz("-0.000047"));
-
     untilAnswered();
-    changePs(QStringLiteral("CLEARED"));
-    EXPECT_TRUE(waitForWire(sim, psCommand("CLEARED")));
+    EXPECT_TRUE(changePs(QStringLiteral("CLEARED"), sim));
     EXPECT_EQ(ask(kFreq, false), QStringLiteral("0 MHz"));
 }
 
-// How the instrument misbehaves, over which interface, what the "PS ?" and
-// "Freq ?" buttons must show then (empty: anything), and how many device
-// status reports the bus gives for the seven questions asked.
+// How the instrument misbehaves, over which interface, what "PS ?" must
+// show then (caption text 145 or 143 as "<145>", "<143>"; empty: anything
+// but nothing), what "Freq ?" must show (empty: anything), and how many
+// device status reports the bus gives for the seven questions asked.
 struct Misbehaviour {
     const char* name;
     QStringList simArguments;
     bool bus;
-    enum class Ps { NoAnswer, NoValue, Value, Any } ps;
+    const char* ps;
     const char* freq;
-    int deviceReports = 0;
+    int deviceReports;
 };
 
 void PrintTo(const Misbehaviour& misbehaviour, std::ostream* os) {
@@ -267,22 +219,17 @@ TEST_P(MisbehavingInstrumentTest, QueriesComeBackInTimeAndTheWindowStaysUsable) 
     else
         serialTo(sim);
     startUp();
-    expectConnected();
+    expectConnected(true);
 
-    const QString ps = ask(kPs, instrument.bus);
-    switch (instrument.ps) {
-    case Misbehaviour::Ps::NoAnswer:
-        EXPECT_EQ(ps, text(145));
-        break;
-    case Misbehaviour::Ps::NoValue:
-        EXPECT_EQ(ps, noValue(QStringLiteral("PS")));
-        break;
-    case Misbehaviour::Ps::Value:
-        EXPECT_EQ(ps, QStringLiteral("ZOR RDS "));
-        break;
-    case Misbehaviour::Ps::Any:
-        EXPECT_NE(ps, QStringLiteral("-"));
-        break;
+    QString ps = QString::fromLatin1(instrument.ps);
+    if (ps == QLatin1String("<145>"))
+        ps = text(145);
+    else if (ps == QLatin1String("<143>"))
+        ps = QStringLiteral("PS ") + text(143);
+    const QString psShown = ask(kPs, instrument.bus);
+    EXPECT_NE(psShown, QStringLiteral("-"));
+    if (!ps.isEmpty()) {
+        EXPECT_EQ(psShown, ps);
     }
     EXPECT_NE(ask(kAri, instrument.bus), QStringLiteral("-"));
     const QString freq = ask(kFreq, instrument.bus);
@@ -291,50 +238,30 @@ TEST_P(MisbehavingInstrumentTest, QueriesComeBackInTimeAndTheWindowStaysUsable) 
     }
     EXPECT_NE(ask(kPegel, instrument.bus), QStringLiteral("-"));
 
-    expectConnected();
-    EXPECT_TRUE(messages.warnings.isEmpty()) << warnings().toStdString();
-    EXPECT_EQ(messages.criticals.size(), instrument.deviceReports)
-        << messages.criticals.join('\n').toStdString();
-    changePs(QStringLiteral("STILL ON"));
-    EXPECT_TRUE(waitForWire(sim, psCommand("STILL ON")));
+    expectConnected(true);
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
+    EXPECT_EQ(messages.told(QStringLiteral("ask")).size(), instrument.deviceReports);
+    EXPECT_TRUE(changePs(QStringLiteral("STILL ON"), sim));
 }
 
+// On the serial line the flood's answers travel among the junk; a late
+// answer inside the coder's pause is read, one beyond both pauses may reach
+// a later button. On the bus a late answer inside the read's time-out is
+// read.
 INSTANTIATE_TEST_SUITE_P(
     Serial, MisbehavingInstrumentTest,
-    ::testing::Values(
-        Misbehaviour{
-            "silent", {QStringLiteral("--silent")}, false, Misbehaviour::Ps::NoAnswer, "0"},
-        Misbehaviour{
-            "garbage", {QStringLiteral("--garbage")}, false, Misbehaviour::Ps::NoValue, "0"},
-        // The answers travel among the junk: whether one can be told from
-        // it depends on where it lands.
-        Misbehaviour{"flood", {QStringLiteral("--flood")}, false, Misbehaviour::Ps::Any, ""},
-        // Inside the coder's pause, beyond the generator's.
-        Misbehaviour{"late_inside",
-                     {QStringLiteral("--late"), QStringLiteral("120")},
-                     false,
-                     Misbehaviour::Ps::Value,
-                     ""},
-        // Beyond both: later buttons may catch an earlier button's answer.
-        Misbehaviour{"late_beyond",
-                     {QStringLiteral("--late"), QStringLiteral("400")},
-                     false,
-                     Misbehaviour::Ps::NoAnswer,
-                     ""}),
+    ::testing::Values(Misbehaviour{"silent", {"--silent"}, false, "<145>", "0", 0},
+                      Misbehaviour{"garbage", {"--garbage"}, false, "<143>", "0", 0},
+                      Misbehaviour{"flood", {"--flood"}, false, "", "", 0},
+                      Misbehaviour{"late_inside", {"--late", "120"}, false, "ZOR RDS ", "", 0},
+                      Misbehaviour{"late_beyond", {"--late", "400"}, false, "<145>", "", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Bus, MisbehavingInstrumentTest,
-    ::testing::Values(
-        Misbehaviour{
-            "silent", {QStringLiteral("--silent")}, true, Misbehaviour::Ps::NoValue, "0", 7},
-        Misbehaviour{"flood", {QStringLiteral("--flood")}, true, Misbehaviour::Ps::NoValue, "0"},
-        // Inside the read's time-out, beyond its pause.
-        Misbehaviour{"late_inside",
-                     {QStringLiteral("--late"), QStringLiteral("150")},
-                     true,
-                     Misbehaviour::Ps::Value,
-                     "97.5"}),
+    ::testing::Values(Misbehaviour{"silent", {"--silent"}, true, "<143>", "0", 7},
+                      Misbehaviour{"flood", {"--flood"}, true, "<143>", "0", 0},
+                      Misbehaviour{"late_inside", {"--late", "150"}, true, "ZOR RDS ", "97.5", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

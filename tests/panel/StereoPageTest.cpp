@@ -1,139 +1,160 @@
 #include "panel/StereoPage.h"
 
-#include "panel/AccessibleNames.h"
 #include "panel/DisplayLabel.h"
-#include "panel/GeneratorPage.h"
 #include "panel/PageFixture.h"
-#include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
+#include "panel/StereoTexts.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <functional>
 
 namespace zor {
 namespace {
 
 class StereoPageTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::offscreenApp(); }
+    QString fm(const char* key) const { return services.stored(kGeneralFile, "FM", key); }
+    void store(std::initializer_list<std::pair<const char*, const char*>> values) {
+        for (const auto& [key, value] : values)
+            services.folder.write(kGeneralFile, "FM", key, QString::fromUtf8(value));
+    }
 
     test::PageServices services;
     StereoPage page{services.context};
 };
 
-struct StepRange {
-    const char* name;
-    int minimum;
-    int maximum;
-    int step;
-    int value;
+struct Handling {
+    const char* what;
+    std::function<void(StereoPage&)> act;
+    QStringList handed;
+    const char* key; // of section "FM", stored as the last value handed or as `stored`
+    const char* stored;
 };
 
-TEST_F(StereoPageTest, StepControlsShowOnlyTheirArrowsAndKeepTheirRanges) {
-    const StepRange ranges[] = {
-        {"FM_Hub_Scroll", 0, 8000, 10, 0}, {"Pilot_Hub_Scroll", 0, 1500, 5, 0},
-        {"HScroll1", -50, 50, 1, 2},       {"Ari_hub_Scroll", 0, 800, 5, 0},
-        {"RDS_Hub_Scroll", 0, 400, 5, 0},  {"RDS_Phase_Scroll", 0, 359, 1, 0},
+// Each control hands its value text over once and stores it; the stereo
+// mode goes out counted from one but is stored as the option number, and
+// choosing the chosen option again hands nothing.
+TEST_F(StereoPageTest, EachControlHandsItsValueOverAndStoresIt) {
+    const Handling cases[] = {
+        {"MPX", [](StereoPage& p) { p.FM_Hub_Scroll()->setValue(8000); }, {"MPX_HUB=08000"},
+         "MPX_DEV", "08000"},
+        {"pilot deviation", [](StereoPage& p) { p.Pilot_Hub_Scroll()->setValue(675); },
+         {"PILOT_HUB=0675"}, "PILOT_HUB", "0675"},
+        {"pilot phase", [](StereoPage& p) { p.HScroll1()->setValue(-5); p.HScroll1()->setValue(7); },
+         {"PILOT_PHASE=-5", "PILOT_PHASE=07"}, "PILOT_PHASE", "07"},
+        {"ARI deviation", [](StereoPage& p) { p.Ari_hub_Scroll()->setValue(5); },
+         {"ARI-HUB=0005"}, "ARI_HUB", "0005"},
+        {"RDS phase", [](StereoPage& p) { p.RDS_Phase_Scroll()->setValue(5); },
+         {"RDS_PHASE=005"}, "RDS_PHASE", "005"},
+        {"arrows", [](StereoPage& p) {
+             p.RDS_Hub_Scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+             p.RDS_Hub_Scroll()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+             p.RDS_Hub_Scroll()->setValue(0);
+             p.RDS_Hub_Scroll()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+         }, {"RDS_HUB=0005", "RDS_HUB=0010", "RDS_HUB=0000"}, "RDS_HUB", "0000"},
+        {"pilot switch", [](StereoPage& p) { p.Pilot_OnOff()->click(); p.Pilot_OnOff()->click(); },
+         {"PILOT=1", "PILOT=0"}, "PILOT", "0"},
+        {"stereo mode", [](StereoPage& p) { p.Stereo_Opt(3)->click(); p.Stereo_Opt(3)->click(); },
+         {"STEREO_MODE=4"}, "Stereo_Mode", "3"},
+        {"source", [](StereoPage& p) { p.FM_Source_Opt(3)->setChecked(true); },
+         {"MPX_SOURCE=3"}, "MPX_SOURCE", "3"},
+        {"impedance", [](StereoPage& p) { p.FM_Imp_Opt(1)->click(); }, {"MPX_IMPEDANZ=2"},
+         "MPX_IMPEDANZ", "2"},
+        {"pre-emphasis", [](StereoPage& p) { p.Pre_opt(1)->click(); }, {"PREEMPHASIS=1"},
+         "PREEMPHASIS", "1"},
+        {"ARI identification", [](StereoPage& p) { p.ARI_Mode_Opt(3)->click(); }, {"ARI-ID=3"},
+         "ARI_ID", "3"},
+        {"area code", [](StereoPage& p) { p.BK_Opt(5)->click(); }, {"ARI-BK=F"}, "ARI-BK", "F"},
+        {"test mode", [](StereoPage& p) {
+             p.Taste_DATA_MODE()->click();
+             p.Taste_DATA_MODE()->click();
+             p.TestDat_Opt(3)->click();
+             p.Taste_DATA_MODE_Click();
+         }, {"TEST_M=0", "TEST_M=1", "TEST_D=4", "TEST_M=0"}, "TEST_M", ""},
     };
-    for (const StepRange& range : ranges) {
-        SCOPED_TRACE(range.name);
-        auto* step = page.findChild<QScrollBar*>(QLatin1String(range.name));
-        ASSERT_NE(step, nullptr);
-        EXPECT_EQ(step->orientation(), Qt::Horizontal);
-        EXPECT_EQ(step->width(), step->height());
-        EXPECT_EQ(step->minimum(), range.minimum);
-        EXPECT_EQ(step->maximum(), range.maximum);
-        EXPECT_EQ(step->singleStep(), range.step);
-        EXPECT_EQ(step->pageStep(), range.step);
-        EXPECT_EQ(step->value(), range.value);
-        EXPECT_TRUE(step->isEnabled());
+    for (const Handling& handling : cases) {
+        SCOPED_TRACE(handling.what);
+        handling.act(page);
+        EXPECT_EQ(services.instrument.takeSent(), handling.handed);
+        EXPECT_EQ(fm(handling.key), QLatin1String(handling.stored));
     }
+    EXPECT_EQ(services.current.stereoMode, QStringLiteral("3"));
+    EXPECT_EQ(services.current.ariAreaCode, QStringLiteral("F"));
+    EXPECT_FALSE(page.TestDat_Opt(0)->isEnabled());
+    // The displays show the deviation word, the position in kHz with the
+    // system's separator, and the phase.
+    services.texts.setText(21, QStringLiteral("Hub"));
+    page.FM_Hub_Scroll()->setValue(25);
+    EXPECT_EQ(page.FM_Hub_Label2()->text(), deviationLabel("Hub", 25, DeviationPattern::OneDecimal));
+    EXPECT_EQ(deviationLabel("Hub", 25, DeviationPattern::OneDecimal, u'.'), "Hub 0.3 kHz");
+    EXPECT_EQ(deviationLabel("Dev.", 675, DeviationPattern::TwoDecimals, u','), "Dev. 6,75 kHz");
+    EXPECT_EQ(page.Pilot_Phase_Label()->text(), QStringLiteral("Phase 7 °"));
 }
 
-TEST_F(StereoPageTest, OptionArraysCarryTheirDesignCaptions) {
-    const std::pair<const char*, QStringList> arrays[] = {
-        {"FM_Source_Opt", {"Off", "Ext. L, R", "Ext S/P Dif", "LF Gen"}},
-        {"FM_Imp_Opt", {"600", "100k"}},
-        {"Pre_opt", {"ohne", "50 µs", "75 µs"}},
-        {"Stereo_Opt", {"links", "rechts", "links = rechts", "links = -rechts", "links =/ rechts"}},
-        {"ARI_Mode_Opt", {"nix", "DK", "BK", "DK + BK"}},
-        {"BK_Opt", {"A", "B", "C", "D", "E", "F"}},
-        {"TestDat_Opt",
-         {"0 0 0 0 0 0 0 0", "1 1 1 1 1 1 1 1", "0 1 0 1 0 1 0 1", "1 1 0 0 1 1 0 0"}},
+// Positions outside a control's range are taken as the nearest limit and
+// stored as shown; texts that name no option choose none and stay as they
+// are; only a stored "1" switches on.
+TEST_F(StereoPageTest, RestoreTamesWhatWasStoredByHand) {
+    store({{"MPX_DEV", "9000"},   {"PILOT_PHASE", "-80"}, {"ARI_HUB", "1e12"},
+           {"RDS_HUB", "abc"},    {"RDS_PHASE", "359.9"}, {"mpx_source", "7"},
+           {"MPX_IMPEDANZ", "0"}, {"Stereo_Mode", "5"},   {"PREEMPHASIS", "1.0"},
+           {"ARI_ID", "4"},       {"ari-bk", "e"},        {"PILOT", "1"},
+           {"ARI", "yes"}});
+    services.instrument.demo = true;
+    page.restore();
+    EXPECT_TRUE(services.instrument.sent().isEmpty());
+    const std::tuple<QScrollBar*, int, const char*, const char*> steps[] = {
+        {page.FM_Hub_Scroll(), 8000, "MPX_DEV", "08000"},
+        {page.HScroll1(), -50, "PILOT_PHASE", "-50"},
+        {page.Ari_hub_Scroll(), 800, "ARI_HUB", "0800"},
+        {page.RDS_Hub_Scroll(), 0, "RDS_HUB", "0000"},
+        {page.RDS_Phase_Scroll(), 359, "RDS_PHASE", "359"},
     };
-    for (const auto& [array, captions] : arrays) {
-        SCOPED_TRACE(array);
-        auto* group = page.findChild<QButtonGroup*>(QLatin1String(array));
-        ASSERT_NE(group, nullptr);
-        EXPECT_EQ(group->buttons().size(), captions.size());
-        EXPECT_TRUE(group->exclusive());
-        EXPECT_EQ(group->checkedId(), -1);
-        for (int i = 0; i < captions.size(); ++i) {
-            QRadioButton* option = optionAt(group, i);
-            ASSERT_NE(option, nullptr);
-            EXPECT_EQ(option->text(), captions[i]);
-            EXPECT_EQ(option->objectName(),
-                      QLatin1String(array) + u'(' + QString::number(i) + u')');
-        }
+    for (const auto& [step, position, key, stored] : steps) {
+        EXPECT_EQ(step->value(), position) << key;
+        EXPECT_EQ(fm(key), QLatin1String(stored)) << key;
     }
-    // The C of the area codes stands in the left column, the D in the right.
-    EXPECT_LT(page.BK_Opt(2)->x(), page.BK_Opt(3)->x());
-    EXPECT_EQ(page.BK_Opt(0)->y(), page.BK_Opt(3)->y());
+    for (QButtonGroup* group : {page.FM_Source_Opt(), page.FM_Imp_Opt(), page.Stereo_Opt(),
+                                page.Pre_opt(), page.ARI_Mode_Opt()})
+        EXPECT_EQ(group->checkedId(), -1) << group->objectName().toStdString();
+    EXPECT_EQ(fm("MPX_SOURCE"), QStringLiteral("7"));
+    EXPECT_EQ(services.current.modulationSource, QStringLiteral("7"));
+    EXPECT_EQ(page.BK_Opt()->checkedId(), 4);
+    EXPECT_EQ(fm("ARI-BK"), QStringLiteral("E"));
+    EXPECT_TRUE(page.Pilot_OnOff()->showsOn());
+    EXPECT_FALSE(page.Ari_OnOff()->showsOn());
+    EXPECT_EQ(fm("ARI"), QStringLiteral("0"));
 }
 
-TEST_F(StereoPageTest, SwitchesFramesAndButtonsAreInPlace) {
-    for (PictureSwitch* picture : {page.Pilot_OnOff(), page.Ari_OnOff(), page.RDS_OnOff()}) {
-        EXPECT_FALSE(picture->showsOn());
-        EXPECT_EQ(picture->width(), picture->height());
-    }
-    EXPECT_EQ(page.Pilot_OnOff()->parentWidget(), page.Frame_stereo());
-    EXPECT_EQ(page.FM_Source_Opt(0)->parentWidget(), page.FM_Sorce_Frame());
-    EXPECT_EQ(page.FM_Sorce_Frame()->parentWidget(), page.FM_Frame());
-    EXPECT_EQ(page.Taste_DATA_MODE()->text(), QStringLiteral("RDS_Mode"));
-    EXPECT_EQ(page.Ari_Label()->text(), QStringLiteral("A R I"));
-    EXPECT_EQ(page.RDS_Hub_Label()->text(), QStringLiteral("RDS Hub"));
-    EXPECT_EQ(page.RDS_Phase_Label()->text(), QStringLiteral("RDS Phase"));
-    EXPECT_EQ(page.Frame11()->title(), QStringLiteral("Test Mode"));
-    EXPECT_EQ(page.FM_Frame()->title(), QStringLiteral("MPX"));
-    EXPECT_EQ(page.Ari_Frame()->title(), QStringLiteral("A R I"));
+// Each handler runs exactly once, in the restore's order, also where the
+// control already shows the stored position (the pilot phase's 2).
+TEST_F(StereoPageTest, RestoreRunsEachHandlerOnceInOrder) {
+    store({{"MPX_DEV", "07500"}, {"MPX_SOURCE", "2"},  {"MPX_IMPEDANZ", "2"}, {"Stereo_Mode", "3"},
+           {"PREEMPHASIS", "1"}, {"PILOT", "1"},       {"PILOT_HUB", "0675"}, {"PILOT_PHASE", "02"},
+           {"ARI", "0"},         {"ARI_HUB", "0350"},  {"ARI_ID", "3"},       {"ARI-BK", "C"},
+           {"RDS", "1"},         {"RDS_HUB", "0200"},  {"RDS_PHASE", "005"}});
+    page.restore();
+    EXPECT_EQ(services.instrument.sent(),
+              QStringList({"MPX_HUB=07500", "MPX_SOURCE=2", "MPX_IMPEDANZ=2", "STEREO_MODE=4",
+                           "PREEMPHASIS=1", "PILOT=1", "PILOT_HUB=0675", "PILOT_PHASE=02", "ARI=0",
+                           "ARI-HUB=0350", "ARI-ID=3", "ARI-BK=C", "RDS=1", "RDS_HUB=0200",
+                           "RDS_PHASE=005"}));
 }
 
-TEST_F(StereoPageTest, FramesDoNotCoverEachOther) {
-    const QRect impedance = page.FM_Imp_Frame()->geometry();
-    const QRect emphasis = page.Pre_Frame()->geometry();
-    EXPECT_FALSE(impedance.intersects(emphasis));
-    EXPECT_TRUE(page.FM_Frame()->rect().contains(emphasis));
-}
-
-TEST_F(StereoPageTest, EveryControlIsHeardUnderItsOwnName) {
-    for (const bool german : {true, false}) {
-        refreshAccessibleNames(&page, german);
-        test::expectDistinctNames(namedControls(&page), german ? "deutsch" : "english");
-    }
-    refreshAccessibleNames(&page, false);
-    EXPECT_EQ(test::heardName(page.FM_Hub_Scroll()), QStringLiteral("MPX deviation"));
-    EXPECT_EQ(test::heardName(page.Pilot_OnOff()), QStringLiteral("pilot on/off"));
-}
-
-TEST_F(StereoPageTest, GeneratorDisplaysAreClickedToEnterValues) {
-    GeneratorPage generator(services.context);
-    for (DisplayLabel* entry : {generator.Input_HF_Freq_Label(), generator.Input_HF_Pegel_Label(),
-                                generator.Input_AF_Freq_Label()}) {
-        EXPECT_EQ(entry->text(), QStringLiteral("-"));
-        EXPECT_EQ(entry->action(), DisplayLabel::Action::Click);
-        EXPECT_NE(entry->frameStyle(), 0);
-    }
-    EXPECT_EQ(generator.HfOnOffState()->parentWidget(), generator.RF_Level_Frame());
-    EXPECT_EQ(generator.RF_Freq_Frame()->title(), QStringLiteral("RF-Frequency [MHz]"));
-    EXPECT_EQ(generator.RF_Level_Frame()->title(), QStringLiteral("HF Pegel [dBµV]"));
-    EXPECT_EQ(generator.AF_Freq_Frame()->title(), QStringLiteral("AF Frequency [kHz]"));
-    EXPECT_FALSE(
-        generator.RF_Freq_Frame()->geometry().intersects(generator.RF_Level_Frame()->geometry()));
-    refreshAccessibleNames(&generator, true);
-    test::expectDistinctNames(namedControls(&generator), "generator");
+// What the restore cannot store back is not told; the first setting
+// changed by hand is, and still goes out.
+TEST_F(StereoPageTest, RestoreOverAFileThatCannotBeWrittenTellsNothing) {
+    services.folder.block(kGeneralFile);
+    page.restore();
+    EXPECT_TRUE(services.messages.warnings.isEmpty());
+    services.instrument.handed.clear();
+    page.FM_Hub_Scroll()->setValue(100);
+    page.Pilot_OnOff()->click();
+    EXPECT_EQ(services.messages.warnings.size(), 1);
+    EXPECT_EQ(services.instrument.sent(), QStringList({"MPX_HUB=00100", "PILOT=1"}));
 }
 
 } // namespace

@@ -4,45 +4,53 @@
 #include "translate/Instrument.h"
 
 #include <QList>
-#include <QSet>
+#include <QStringList>
 #include <functional>
 
 namespace zor::test {
 
 // Stands in for the instrument behind the door: records every setting and
-// question handed to it and plays the connection as the test sets it up.
+// question handed to it, with whether demo mode held then, and plays the
+// connection as the test sets it up. Questions get no value.
 class RecordingInstrument final : public Instrument {
 public:
+    explicit RecordingInstrument(bool demoAtStart = true) : demo(demoAtStart) {}
+
     struct Handed {
         QString key;
         QString value;
         bool demo; // handed over in demo mode: nothing would have left
-
-        bool operator==(const Handed&) const = default;
     };
 
     // The settings that would have left the program, as "KEY=value".
     QStringList sent() const {
         QStringList lines;
-        for (const Handed& setting : handed) {
+        for (const Handed& setting : handed)
             if (!setting.demo)
                 lines << setting.key + u'=' + setting.value;
-        }
+        return lines;
+    }
+    // The same, forgetting what was handed so far.
+    QStringList takeSent() {
+        const QStringList lines = sent();
+        handed.clear();
         return lines;
     }
 
     bool send(const QString& key, const QString& value) override {
+        if (beforeSend)
+            beforeSend();
         handed.append({key, value, demo});
         return !demo;
     }
     Answer ask(const Question& question) override {
         asked.append(question);
-        return answer(question);
+        return {};
     }
     bool connect() override {
         ++connects;
-        demo = !connectWorks;
-        return connectWorks;
+        demo = false;
+        return true;
     }
     void goToLocal() override {
         ++localCalls;
@@ -53,35 +61,21 @@ public:
     Interface interfaceInUse() const override { return interface; }
     void useInterface(Interface chosen) override {
         interface = chosen;
-        if (chosen == Interface::Serial)
-            ++serialSettingsLoads;
+        serialSettingsLoads += chosen == Interface::Serial ? 1 : 0;
     }
     int generatorAddress() const override { return address; }
     void setGeneratorAddress(int chosen) override { address = chosen; }
     bool addressesClash() const override { return address == secondAddress; }
     SerialSettings& serialSettings() override { return serial; }
-    int serialPortNumber() const override { return portNumber; }
-    bool tryPort(int number, QString& why) override {
-        if (brokenPorts.contains(number)) {
-            why = QStringLiteral("busy");
-            return false;
-        }
-        portNumber = number;
-        return true;
-    }
-    void applySerialSettings() override { portNumber = serial.portNumber(); }
-    void setLineLostHandler(std::function<void()> handler) override {
-        lineLost = std::move(handler);
-    }
+    int serialPortNumber() const override { return serial.portNumber(); }
+    bool tryPort(int, QString&) override { return true; }
+    void applySerialSettings() override {}
+    void setLineLostHandler(std::function<void()>) override {}
 
     QList<Handed> handed;
     QList<Question> asked;
-    // The answer to each question; by default the key itself as the value.
-    std::function<Answer(const Question&)> answer = [](const Question& question) {
-        return Answer{Answer::Outcome::Value, question.key};
-    };
-    bool demo = true;
-    bool connectWorks = true;
+    std::function<void()> beforeSend; // runs before each setting is recorded
+    bool demo;
     int connects = 0;
     int localCalls = 0;
     int serialSettingsLoads = 0;
@@ -89,9 +83,6 @@ public:
     int address = 28;
     int secondAddress = -1;
     SerialSettings serial;
-    int portNumber = 1;
-    QSet<int> brokenPorts;
-    std::function<void()> lineLost;
 };
 
 } // namespace zor::test

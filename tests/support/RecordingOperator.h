@@ -2,13 +2,16 @@
 
 #include "settings/OperatorMessages.h"
 
-#include <QString>
+#include <QCoreApplication>
+#include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace zor::test {
 
-// Stands in for the window's message boxes: records every call and answers
-// the Yes/No question as told.
+// Stands in for the operator's message boxes: records every call, answers
+// the Yes/No question as told and lets pending events run as the window's
+// boxes do. A message meant for after its event is recorded at once.
 class RecordingOperator : public OperatorMessages {
 public:
     struct Message {
@@ -19,6 +22,7 @@ public:
 
     void warn(const QString& title, const QString& text) override {
         messages.push_back({QStringLiteral("warn"), title, text});
+        warnings << title + QStringLiteral(" | ") + text;
     }
     void critical(const QString& title, const QString& text) override {
         messages.push_back({QStringLiteral("critical"), title, text});
@@ -28,9 +32,25 @@ public:
         return answerYes;
     }
     void quitProgram() override { ++quitRequests; }
-    void processPendingEvents() override { ++eventRuns; }
+    void processPendingEvents() override {
+        ++eventRuns;
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+    }
+
+    // The messages of one kind, each as "title | text".
+    QStringList told(const QString& kind) const {
+        QStringList found;
+        for (const Message& message : messages) {
+            if (message.kind == kind)
+                found << message.title + QStringLiteral(" | ") + message.text;
+        }
+        return found;
+    }
 
     std::vector<Message> messages;
+    // The warnings alone, as told() gives them.
+    QStringList warnings;
     bool answerYes = true;
     int quitRequests = 0;
     int eventRuns = 0;

@@ -12,7 +12,7 @@ namespace {
 
 // Long enough for any answer of the instrument, short enough that a failing
 // test does not sit out the three seconds of the real bus time-out.
-constexpr auto kBusTimeoutMs = "500";
+constexpr int kBusTimeoutMs = 500;
 constexpr int kSentWaitMs = 3000;
 
 void setCaptions(Captions& captions) {
@@ -29,6 +29,23 @@ void setCaptions(Captions& captions) {
 
 } // namespace
 
+void reachSimulatedInstrument(const DataFolder& data, const SimProcess& sim, Interface interface,
+                              int busTimeoutMs) {
+    qputenv("ZOR_SIM_GPIB_SOCKET", sim.gpibSocket().toLocal8Bit());
+    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", QByteArray::number(busTimeoutMs));
+    const QString general = data.file(QLatin1String(kGeneralFile));
+    const QString serial = data.file(QLatin1String(kSerialFile));
+    Ini_Schreiben(QStringLiteral("BUS"), QStringLiteral("Interface"),
+                  interface == Interface::Serial ? QStringLiteral("COM") : QStringLiteral("IEC"),
+                  general);
+    Ini_Schreiben(QStringLiteral("BUS"), QStringLiteral("GpibLibrary"), SimProcess::gpibLibrary(),
+                  general);
+    Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("ZOR1"), QStringLiteral("28"),
+                  general);
+    Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("ComPort"), QStringLiteral("1"), serial);
+    Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Port1"), sim.ttyPath(), serial);
+}
+
 void ensureCoreApplication() {
     static int argc = 1;
     static char name[] = "zor_tests";
@@ -43,9 +60,9 @@ SimLink::SimLink(Interface interface, const QStringList& simArguments, const Clo
     if (!sim_.isReady() || !folder_.isValid())
         return;
     setCaptions(captions_);
-    qputenv("ZOR_SIM_GPIB_SOCKET", sim_.gpibSocket().toLocal8Bit());
-    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", kBusTimeoutMs);
-    writeSettings(interface);
+    reachSimulatedInstrument(data(), sim_, interface, kBusTimeoutMs);
+    Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("Log_Key"), QStringLiteral("1"),
+                  data().file(QLatin1String(kGeneralFile)));
     link_ = std::make_unique<InstrumentLink>(data(), captions_, messages_, current_, clock);
     link_->emptyLog();
     link_->useInterface(interface);
@@ -56,22 +73,6 @@ SimLink::SimLink(Interface interface, const QStringList& simArguments, const Clo
         sim_.waitForRecorded(1, kSentWaitMs);
     openingBytes_ = sim_.recorded().size();
     ready_ = messages_.messages.empty();
-}
-
-void SimLink::writeSettings(Interface interface) const {
-    const QString general = data().file(QLatin1String(kGeneralFile));
-    const QString serial = data().file(QLatin1String(kSerialFile));
-    const bool serialLine = interface == Interface::Serial;
-    Ini_Schreiben(QStringLiteral("BUS"), QStringLiteral("Interface"),
-                  serialLine ? QStringLiteral("COM") : QStringLiteral("IEC"), general);
-    Ini_Schreiben(QStringLiteral("BUS"), QStringLiteral("GpibLibrary"), SimProcess::gpibLibrary(),
-                  general);
-    Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("ZOR1"), QStringLiteral("28"),
-                  general);
-    Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("Log_Key"), QStringLiteral("1"),
-                  general);
-    Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("ComPort"), QStringLiteral("1"), serial);
-    Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Port1"), sim_.ttyPath(), serial);
 }
 
 QString SimLink::why() const {

@@ -42,8 +42,6 @@ public:
     bool waitForSent(qsizetype bytes) const;
 
 private:
-    void writeSettings(Interface interface) const;
-
     SimProcess sim_;
     QTemporaryDir folder_;
     Captions captions_;
@@ -53,6 +51,12 @@ private:
     qsizetype openingBytes_ = 0;
     bool ready_ = false;
 };
+
+// Makes the data folder `data` lead to `sim`: serial port 1 on its serial
+// line, the bus shim as the bus library with the generator at address 28,
+// the bus read time-out `busTimeoutMs`, and `interface` in use.
+void reachSimulatedInstrument(const DataFolder& data, const SimProcess& sim, Interface interface,
+                              int busTimeoutMs);
 
 // Qt's serial port watches its device with notifiers that want an
 // application object, even where nothing runs an event loop.

@@ -1,70 +1,43 @@
 #pragma once
 
 #include "panel/PageFixture.h"
-#include "settings/Captions.h"
-#include "settings/DataFolder.h"
-#include "settings/IniFile.h"
-#include "support/RecordingInstrument.h"
 #include "ui/HMenue.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace zor::test {
 
-// The bundled data folder of the source tree.
-inline QString bundledDataFolder() {
-    const QString source = qEnvironmentVariable("ZOR_SOURCE_DIR");
-    return source.isEmpty() ? QStringLiteral(ZOR_TEST_SOURCE_DIR "/data/Daten")
-                            : source + QStringLiteral("/data/Daten");
-}
-
-// A main window over its own copy of the bundled data folder, with the
-// operator's messages recorded instead of shown.
+// A main window over a copy of the bundled data folder, with the recording
+// instrument (in demo mode) and operator.
 class WindowTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { offscreenApp(); }
-
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        const QDir bundled(bundledDataFolder());
-        ASSERT_TRUE(bundled.exists()) << bundled.path().toStdString();
-        for (const QString& name : bundled.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(bundled.filePath(name), QDir(folder.path()).filePath(name)));
+protected:
+    WindowTest() {
+        offscreenApp();
+        folder.copyBundled();
     }
-
     HMenue& window() {
         if (!window_)
-        {
-            window_ = std::make_unique<HMenue>(data(), captions, messages, instrument, current);
-        }
+            window_ = std::make_unique<HMenue>(folder.data(), captions, messages, instrument, current);
         return *window_;
     }
-
-    DataFolder data() const { return DataFolder(folder.path()); }
-    QString general() const { return data().file(QLatin1String(kGeneralFile)); }
-    QString dataSet() const { return data().file(QLatin1String(kDataSetFile)); }
-    QString languageFile() const { return data().file(QLatin1String(kLanguageFile)); }
-
-    void setLanguage(const QString& language) {
-        ASSERT_TRUE(Ini_Schreiben(QStringLiteral("Sprache"), QStringLiteral("Sprache"), language,
-                                  general()));
+    QString general(const char* section, const char* key) const {
+        return folder.read(kGeneralFile, section, key);
+    }
+    // Text `key` of `language` as the bundled language file holds it.
+    QString languageText(const QString& language, int key) const {
+        return Ini_Lesen(language, QString::number(key), folder.path(kLanguageFile));
+    }
+    void load(const QString& language, const QString& mode = QStringLiteral("RDS")) {
+        folder.write(kGeneralFile, "Sprache", "Sprache", language);
+        window().setRdsMode(mode);
+        window().Beschrifter();
     }
 
-    template <typename T = QObject> T* control(const QString& name) {
-        return window().findChild<T*>(name);
-    }
-
-    QTemporaryDir folder;
+    TestDataFolder folder;
     Captions captions;
-    RecordedMessages messages;
+    RecordingOperator messages;
     RecordingInstrument instrument;
     CurrentValues current;
-
-  private:
     std::unique_ptr<HMenue> window_;
 };
 

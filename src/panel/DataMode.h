@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QButtonGroup;
 class QPushButton;
@@ -8,6 +9,19 @@ class QPushButton;
 namespace zor {
 
 struct PageContext;
+
+// The test pattern number of a test mode option: option n is pattern n + 1.
+QString testPatternValue(int option);
+
+// One click on the data mode button, decided by the caption it carries.
+struct DataModeStep {
+    QString value;        // handed over with "TEST_M"
+    QString caption;      // the button's new caption, naming the mode now active
+    bool patternsEnabled; // whether the test pattern options may be chosen
+};
+// "&RDS_Mode" (normal RDS mode active) enters test mode; any other caption,
+// the design caption "RDS_Mode" included, selects normal RDS mode.
+DataModeStep dataModeStep(const QString& caption);
 
 // The coder's data/test mode, in the frame "Test Mode" of the stereo page:
 // the button Taste_DATA_MODE switches between normal RDS mode and test mode

@@ -1,8 +1,7 @@
-#include "rds/DataMode.h"
+#include "panel/DataMode.h"
 
-#include "panel/PageKit.h"
-#include "rds/RdsTexts.h"
 #include "panel/PageContext.h"
+#include "panel/PageKit.h"
 #include "translate/Instrument.h"
 
 #include <QAbstractButton>
@@ -11,6 +10,23 @@
 #include <QRadioButton>
 
 namespace zor {
+
+namespace {
+
+const QString kRdsModeCaption = QStringLiteral("&RDS_Mode");
+const QString kTestModeCaption = QStringLiteral("&Test_Mode");
+
+} // namespace
+
+QString testPatternValue(int option) {
+    return QString::number(option + 1);
+}
+
+DataModeStep dataModeStep(const QString& caption) {
+    if (caption == kRdsModeCaption)
+        return {QStringLiteral("1"), kTestModeCaption, true};
+    return {QStringLiteral("0"), kRdsModeCaption, false};
+}
 
 DataMode::DataMode(PageContext& context, QPushButton* button, QButtonGroup* patterns,
                    QObject* parent)

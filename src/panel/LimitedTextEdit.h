@@ -4,9 +4,11 @@
 
 namespace zor {
 
-// A multi-line text field that holds at most maxLength() characters, however
-// the text arrives: typing, pasting, dropping or setPlainText. What does not
-// fit is cut from the text just entered.
+// A multi-line text field into which the operator enters at most
+// maxLength() characters, however the text arrives: typing, pasting or
+// dropping. What does not fit is cut from the text just entered. A text the
+// program shows (a stored value longer than that) stays whole; the field
+// then only lets it get shorter.
 class LimitedTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -15,10 +17,17 @@ class LimitedTextEdit : public QPlainTextEdit {
 
     int maxLength() const { return maxLength_; }
 
+    // Shows `text` whole, whatever its length.
+    void showText(const QString& text);
+
   private:
     void cutExcess();
+    int length() const;
 
     int maxLength_;
+    // The longest the text may be after an entry: the limit, or the length
+    // of a longer text before it.
+    int allowed_;
     bool cutting_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "panel/DisplayLabel.h"
 #include "panel/LimitedTextEdit.h"
 #include "panel/PictureSwitch.h"
+#include "panel/TypedLength.h"
 #include "settings/DataFolder.h"
 
 #include <QButtonGroup>
@@ -171,7 +172,7 @@ QLineEdit* PageKit::textField(QWidget* parent, const QString& name, TwipRect at,
                               const Spoken& about, int maxLength) {
     auto* field = new QLineEdit(parent);
     if (maxLength > 0)
-        field->setMaxLength(maxLength);
+        field->setValidator(new TypedLength(maxLength, field));
     place(field, parent, name, at);
     setSpokenContext(field, about);
     return field;

@@ -67,7 +67,8 @@ public:
                         const Spoken& about = {});
     // A drop-down field: editable text with a list; typing never adds entries.
     QComboBox* dropDown(QWidget* parent, const QString& name, TwipRect at, const Spoken& about);
-    // A single-line text field; `maxLength` 0 leaves its length open.
+    // A single-line text field; the operator types at most `maxLength`
+    // characters into it (0: any number), a stored text is shown whole.
     QLineEdit* textField(QWidget* parent, const QString& name, TwipRect at, const Spoken& about,
                          int maxLength = 0);
     LimitedTextEdit* multiLineText(QWidget* parent, const QString& name, TwipRect at, int maxLength,

@@ -141,7 +141,7 @@ void RdsPage::showProgrammeTypes(const QStringList& names) {
         PTY_Combo1_->addItems(names);
         PTY_Combo1_->setCurrentIndex(-1);
     }
-    const int pty = storedPosition(stored(kProgrammeTypeKey));
+    const int pty = storedNumber(stored(kProgrammeTypeKey));
     if (pty < 0 || pty >= PTY_Combo1_->count())
         return;
     choosePty(pty);
@@ -178,18 +178,18 @@ void RdsPage::restoreContent() {
 
     const QString radioText = stored(kRadioTextKey);
     current.radioText = radioText;
-    RT_Text1_->setPlainText(radioText);
+    RT_Text1_->showText(radioText);
     current.secondRadioText = stored(kSecondRadioTextKey);
 
     MS_opt_Click(musicSpeechOption(stored(kMusicSpeechKey)));
 
-    const int decoderInfo = storedPosition(stored(kDecoderInfoKey));
+    const int decoderInfo = storedNumber(stored(kDecoderInfoKey));
     if (decoderInfo >= 0 && decoderInfo <= kLastDecoderOption) {
         DI_Opt(decoderInfo)->setChecked(true);
         DI_Opt_Click(decoderInfo);
     }
 
-    choosePty(storedPosition(stored(kProgrammeTypeKey)));
+    choosePty(storedNumber(stored(kProgrammeTypeKey)));
 }
 
 void RdsPage::switchTpOn() {

@@ -36,6 +36,10 @@ int storedPosition(const QString& text) {
     return number ? position : -1;
 }
 
+int storedNumber(const QString& text) {
+    return static_cast<int>(std::clamp(std::trunc(leadingNumber(text)), -1.0e9, 1.0e9));
+}
+
 QString radioTextValue(const QString& field) {
     QString value = field;
     value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));

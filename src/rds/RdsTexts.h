@@ -27,9 +27,13 @@ QString psValue(const QString& field);
 // decimal number; "0" (no programme type) while no entry is chosen.
 QString ptyValue(int listIndex);
 
-// A stored list position or option number ("PTY", "DI"): a whole number
-// with blanks around it allowed; -1 for anything else, empty included.
+// A stored list position ("EON_PTY"): a whole number with blanks around it
+// allowed; -1 for anything else, empty included.
 int storedPosition(const QString& text);
+
+// A stored number as the start-up reads it ("PTY", "DI"): the integer part
+// of the text's leading number, 0 for an empty or non-numeric text.
+int storedNumber(const QString& text);
 
 // The RadioText of the RadioText field. The coder takes it as one line, so a
 // line break in the field goes out as one blank.

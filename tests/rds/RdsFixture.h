@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWheelEvent>
 #include <vector>
 
 namespace zor::test {
@@ -78,6 +79,14 @@ inline void setRdsCaptions(Captions& texts) {
         {189, "und EON TP ein."}, {192, "ein"}, {193, "aus"}};
     for (const auto& [number, text] : captions)
         texts.setText(number, QString::fromUtf8(text));
+}
+
+// One notch of the mouse wheel over `widget`.
+inline void turnWheel(QWidget* widget) {
+    const QPointF middle(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent notch(middle, widget->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &notch);
 }
 
 inline QStringList programmeTypes() {

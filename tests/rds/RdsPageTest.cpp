@@ -33,6 +33,7 @@ struct Handling {
 TEST_F(RdsPageTest, EachHandlerHandsItsValueOverStoresItAndShowsIt) {
     page.showProgrammeTypes(programmeTypes());
     page.show();
+    sent();
     const Handling cases[] = {
         {"PS", [](RdsPage& p) { p.PS_T()->setText("ABCDEFGHIJ"); p.PS_Taste()->click(); },
          {"PS=ABCDEFGH"}, "PS", "ABCDEFGH", StatusField::Ps, "ABCDEFGH"},
@@ -70,23 +71,65 @@ TEST_F(RdsPageTest, EachHandlerHandsItsValueOverStoresItAndShowsIt) {
     EXPECT_EQ(services.current.radioText, QStringLiteral("   "));
 }
 
-// The loader fills the list quietly, then picks the stored type once; a
-// stored text that names no entry picks none, and typing picks nothing.
+// The loader fills the list quietly, then picks the stored type once, read
+// as a stored number is read; a number that names no entry picks none.
 TEST_F(RdsPageTest, ProgrammeTypesChooseTheStoredTypeOnce) {
-    services.folder.write(kDataSetFile, "RDS", "PTY", QStringLiteral(" 7 "));
+    const std::pair<const char*, QStringList> stored[] = {
+        {" 7 ", {"PTY=7"}}, {"5.7", {"PTY=5"}}, {"x", {"PTY=0"}}, {"", {"PTY=0"}}, {"32", {}}};
+    for (const auto& [text, handed] : stored) {
+        services.folder.write(kDataSetFile, "RDS", "PTY", QLatin1String(text));
+        page.showProgrammeTypes(programmeTypes());
+        EXPECT_EQ(sent(), handed) << text;
+    }
+    EXPECT_EQ(page.PTY_Combo1()->count(), 32);
+}
+
+// Nothing but a deliberate pick changes a setting: typed text neither
+// completes nor picks, the wheel over a closed list or a step control does
+// nothing, the arrow keys on the focused list still pick.
+TEST_F(RdsPageTest, OnlyADeliberatePickChangesTheProgrammeType) {
+    services.folder.write(kDataSetFile, "RDS", "PTY", QStringLiteral("7"));
     page.showProgrammeTypes(programmeTypes());
     page.show();
-    QTest::keyClicks(page.PTY_Combo1(), QStringLiteral("Rock"));
-    QTest::keyClick(page.PTY_Combo1(), Qt::Key_Return);
-    EXPECT_EQ(page.PTY_Combo1()->count(), 32);
-    EXPECT_EQ(sent(), QStringList{"PTY=7"});
-    EXPECT_EQ(status(StatusField::Pty), QStringLiteral("Type 7"));
-    for (const char* unusable : {"x", "32", ""}) {
-        services.folder.write(kDataSetFile, "RDS", "PTY", QLatin1String(unusable));
-        page.showProgrammeTypes(programmeTypes());
-        EXPECT_EQ(page.ptyValue(), QStringLiteral("0")) << unusable;
-    }
+    sent();
+    QComboBox* pty = page.PTY_Combo1();
+    pty->setFocus();
+    QTest::keyClicks(pty, QStringLiteral("Type 1"));
+    QTest::keyClick(pty, Qt::Key_Return);
+    QTest::keyClick(pty, Qt::Key_Tab);
+    for (QWidget* under : {static_cast<QWidget*>(pty), static_cast<QWidget*>(pty->lineEdit()),
+                           static_cast<QWidget*>(page.TA_HScroll())})
+        turnWheel(under);
     EXPECT_TRUE(sent().isEmpty());
+    EXPECT_EQ(page.ptyValue(), QStringLiteral("7"));
+    EXPECT_EQ(page.TA_HScroll()->value(), 0);
+    pty->setFocus();
+    QTest::keyClick(pty, Qt::Key_Down);
+    EXPECT_EQ(sent(), QStringList{"PTY=8"});
+}
+
+// A stored text longer than its field's limit is shown, sent and stored back
+// whole; the limit holds for what the operator types.
+TEST_F(RdsPageTest, StoredTextsLongerThanTheirFieldStayWhole) {
+    const QString radioText(70, u'R');
+    services.folder.write(kDataSetFile, "RDS", "PI", QStringLiteral("D3C31"));
+    services.folder.write(kDataSetFile, "RDS", "RTA", radioText);
+    page.restore();
+    sent();
+    EXPECT_EQ(page.PI_T()->text(), QStringLiteral("D3C31"));
+    page.Command3()->click();
+    page.RT_Taste1()->click();
+    EXPECT_EQ(sent(), QStringList({"PI=D3C31", "RT=" + radioText}));
+    EXPECT_EQ(dataSet("RTA"), radioText);
+
+    page.show();
+    page.PI_T()->clear();
+    QTest::keyClicks(page.PI_T(), QStringLiteral("ABCDEF"));
+    EXPECT_EQ(page.PI_T()->text(), QStringLiteral("ABCD"));
+    page.RT_Text1()->clear();
+    page.RT_Text1()->setFocus();
+    QTest::keyClicks(page.RT_Text1(), QString(70, u'x'));
+    EXPECT_EQ(page.RT_Text1()->toPlainText(), QString(63, u'x'));
 }
 
 // The restore runs the handlers as the operator would, in demo mode: they
@@ -115,6 +158,9 @@ TEST_F(RdsPageTest, RestoreBringsTheStoredContentBackWithoutSending) {
     EXPECT_EQ(services.stored(kGeneralFile, "RDS", "TA_REP"), QStringLiteral("21"));
     EXPECT_TRUE(page.TA_Option(0)->isChecked());
 
+    services.folder.write(kDataSetFile, "RDS", "DI", QString());
+    page.restore();
+    EXPECT_TRUE(page.DI_Opt(0)->isChecked());
     services.folder.write(kDataSetFile, "RDS", "DI", QStringLiteral("16"));
     services.folder.write(kDataSetFile, "RDS", "MS", QString());
     services.folder.write(kGeneralFile, "RDS", "TA_REP", QStringLiteral("100.9"));

@@ -1,6 +1,7 @@
 #include "panel/DisplayLabel.h"
 
 #include "panel/ControlText.h"
+#include "panel/Fonts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -116,6 +117,13 @@ void DisplayLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+QFont DisplayLabel::shownFont() const {
+    if (wordWrap())
+        return font();
+    const int width = contentsRect().width() - 2 * margin();
+    return fontFitting(font(), {withoutMnemonics(text())}, width);
+}
+
 void DisplayLabel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -123,6 +131,7 @@ void DisplayLabel::paintEvent(QPaintEvent* event) {
     if (wordWrap())
         flags |= Qt::TextWordWrap;
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    painter.setFont(shownFont());
     style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(), foregroundRole());
     if (!hasFocus())
         return;

@@ -28,6 +28,10 @@ class DisplayLabel : public QLabel {
     // Performs the display's action as the mouse or the keyboard would.
     void trigger();
 
+    // The font the value is drawn in: the label's own, made smaller where a
+    // single-line value would not fit whole.
+    QFont shownFont() const;
+
   signals:
     void clicked();
     void doubleClicked();

@@ -2,7 +2,12 @@
 
 #include "panel/Twips.h"
 
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace zor {
 
@@ -57,6 +62,39 @@ QFont designFont(FontFace face, double points, bool bold) {
 
 QFont windowFont() {
     return designFont(FontFace::Sans, 8.25);
+}
+
+QFont fontFitting(const QFont& font, const QStringList& texts, int width) {
+    constexpr double kSmallestPoints = 5.0;
+    constexpr double kStep = 0.25;
+    QFont fitting = font;
+    const auto widest = [&texts](const QFont& shown) {
+        const QFontMetrics metrics(shown);
+        int widest = 0;
+        for (const QString& text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        return widest;
+    };
+    while (widest(fitting) > width && fitting.pointSizeF() - kStep >= kSmallestPoints)
+        fitting.setPointSizeF(fitting.pointSizeF() - kStep);
+    return fitting;
+}
+
+// The text part of a field: the field less its arrow, less the margins the
+// text keeps inside it.
+void fitEntriesIntoField(QComboBox* field) {
+    constexpr int kTextMargins = 4;
+    QStyleOptionComboBox option;
+    option.initFrom(field);
+    option.editable = field->isEditable();
+    const QRect text =
+        field->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                       field);
+    QStringList entries;
+    for (int i = 0; i < field->count(); ++i)
+        entries << field->itemText(i);
+    field->setFont(fontFitting(field->parentWidget()->font(), entries,
+                               text.width() - kTextMargins));
 }
 
 } // namespace zor

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
+
+class QComboBox;
 
 namespace zor {
 
@@ -15,5 +18,13 @@ QFont designFont(FontFace face, double points, bool bold = false);
 
 // The window's own font, used by every control that names no other.
 QFont windowFont();
+
+// `font`, made smaller where needed so that each of `texts` fits whole into
+// `width` pixels (down to a size still to be read).
+QFont fontFitting(const QFont& font, const QStringList& texts, int width);
+
+// Gives a drop-down field a font in which each of its entries fits whole
+// into its text part.
+void fitEntriesIntoField(QComboBox* field);
 
 } // namespace zor

@@ -10,6 +10,8 @@ namespace zor {
 TabPage::TabPage(PageContext& context, const QString& name, QWidget* parent)
     : QWidget(parent), context_(context) {
     setObjectName(name);
+    // The page covers the tab control's lighter pane with the window's grey.
+    setAutoFillBackground(true);
 }
 
 void TabPage::loadCaptions(const LanguageTexts& texts) {

@@ -1,5 +1,6 @@
 #include "rds/EonPage.h"
 
+#include "panel/Fonts.h"
 #include "panel/PageKit.h"
 #include "panel/PictureSwitch.h"
 #include "panel/StatusLine.h"
@@ -87,6 +88,7 @@ void EonPage::showProgrammeTypes(const QStringList& names) {
         EON_PTY_Combo_->addItems(names);
         EON_PTY_Combo_->setCurrentIndex(-1);
     }
+    fitEntriesIntoField(EON_PTY_Combo_);
     chooseEonPty(storedPosition(stored(QStringLiteral("EON_PTY"))));
 }
 

@@ -3,6 +3,7 @@
 #include "panel/CaptionText.h"
 #include "panel/ControlText.h"
 #include "panel/DisplayLabel.h"
+#include "panel/Fonts.h"
 #include "panel/LanguageTexts.h"
 #include "panel/LimitedTextEdit.h"
 #include "panel/PageKit.h"
@@ -141,6 +142,7 @@ void RdsPage::showProgrammeTypes(const QStringList& names) {
         PTY_Combo1_->addItems(names);
         PTY_Combo1_->setCurrentIndex(-1);
     }
+    fitEntriesIntoField(PTY_Combo1_);
     const int pty = storedNumber(stored(kProgrammeTypeKey));
     if (pty < 0 || pty >= PTY_Combo1_->count())
         return;

@@ -13,6 +13,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -131,6 +134,41 @@ TEST_F(CaptionLoaderTest, StatusFieldsAndDisplaysFollowTheLanguage) {
     load(english);
     EXPECT_EQ(status->statusText(StatusField::Ta), QStringLiteral("TA"));
     EXPECT_EQ(status->statusText(StatusField::Tp), QString());
+}
+
+// Every programme-type name fits whole in the status field and the list,
+// the decoder-information options name different things, and the pages are
+// as grey as the window, in every language and mode.
+TEST_F(CaptionLoaderTest, WhatTheOperatorReadsIsWholeDistinctAndGrey) {
+    window().showDemo();
+    window().show();
+    auto* status = qobject_cast<DisplayLabel*>(window().statusStrip()->Status(StatusField::Pty));
+    ASSERT_TRUE(status);
+    QComboBox* list = window().rdsPage()->PTY_Combo1();
+    for (const char* language : {"deutsch", "english", "english US"}) {
+        for (const char* mode : {"RDS", "RBDS"}) {
+            load(QLatin1String(language), QLatin1String(mode));
+            for (const QString& name : itemsOf(list)) {
+                status->setText(name);
+                EXPECT_LE(QFontMetrics(status->shownFont()).horizontalAdvance(name),
+                          status->contentsRect().width())
+                    << name.toStdString();
+                EXPECT_LE(list->lineEdit()->fontMetrics().horizontalAdvance(name) + 4,
+                          list->lineEdit()->width())
+                    << name.toStdString();
+            }
+            QSet<QString> options;
+            for (int option = 0; option < 8; ++option)
+                options << caption(qPrintable(QStringLiteral("DI_Opt(%1)").arg(option)));
+            EXPECT_EQ(options.size(), 8) << language;
+        }
+    }
+    for (int tab = 0; tab < window().SSTab1()->count(); ++tab) {
+        window().SSTab1()->setCurrentIndex(tab);
+        QWidget* page = window().SSTab1()->widget(tab);
+        const QPoint corner = page->mapTo(&window(), QPoint(2, 2));
+        EXPECT_EQ(QColor(window().grab().toImage().pixel(corner)), QColor(192, 192, 192)) << tab;
+    }
 }
 
 TEST_F(CaptionLoaderTest, EveryControlIsHeardUnderAUniqueNameInEveryLanguage) {

@@ -5,11 +5,10 @@
 #include "link/GpibCodes.h"
 #include "link/LinkState.h"
 #include "link/SerialLine.h"
+#include "link/Waiting.h"
 #include "settings/OperatorMessages.h"
 #include "settings/AnsiText.h"
 #include "settings/Captions.h"
-
-#include <chrono>
 
 namespace zor {
 
@@ -247,14 +246,6 @@ void CommandChannel::reportSerialFailure() {
 
 QueryResult CommandChannel::noValue(const QString& auswahl) const {
     return {QueryResult::Kind::NoValue, auswahl + QLatin1Char(' ') + captions_.text(kNoValue)};
-}
-
-void Warten(short ms) {
-    if (ms <= 0)
-        return;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-    }
 }
 
 } // namespace zor

@@ -88,7 +88,4 @@ private:
     std::function<void()> lineLost_;
 };
 
-// Busy-waits `ms` milliseconds on a monotonic clock, processing no events.
-void Warten(short ms);
-
 } // namespace zor

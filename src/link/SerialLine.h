@@ -37,7 +37,8 @@ public:
     // handed to the driver count as sent: a write that returned has let go
     // of them, so only a stalled write could leave any behind.
     virtual bool discardBuffers() = 0;
-    // Returns once the bytes have left the program (bounded wait).
+    // Returns once the bytes have left the program (bounded wait, during
+    // which the thread's events run).
     virtual bool write(const QByteArray& bytes) = 0;
     // Everything that has arrived so far (bounded, even on a flooding line).
     virtual QByteArray readArrived() = 0;

@@ -1,6 +1,7 @@
 #include "link/SerialPort.h"
 
 #include "link/LineSettings.h"
+#include "link/Waiting.h"
 #include "settings/FileEntry.h"
 #include "settings/SerialSettings.h"
 
@@ -181,13 +182,14 @@ bool SerialPort::write(const QByteArray& bytes) {
     port_.clearError();
     port_.write(bytes);
     port_.flush();
-    const QDeadlineTimer deadline(kWriteLimitMs);
-    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
-        if (!stillThere())
-            return false;
-        port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
-    }
-    if (!stillThere())
+    bool gone = false;
+    waitUntil(
+        [this, &gone] {
+            gone = !stillThere();
+            return gone || port_.bytesToWrite() == 0;
+        },
+        QDeadlineTimer(kWriteLimitMs));
+    if (gone || !stillThere())
         return false;
     if (port_.bytesToWrite() > 0) {
         port_.clear(QSerialPort::Output);

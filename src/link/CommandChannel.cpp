@@ -18,7 +18,8 @@ const QString kSerialTitle = QStringLiteral("Kommunikationsparameter");
 const QString kGenerator = QStringLiteral("ZOR");
 const QString kCoderQuery = QStringLiteral(":STEREO:DIRECT? ");
 
-// Pauses before an answer is read, and around a serial command.
+// The pauses around a serial command, the longest a serial query waits for
+// its answer, and the pause before a bus read.
 constexpr short kCommandPauseMs = 1;
 constexpr short kCoderPauseMs = 250;
 constexpr short kGeneratorPauseMs = 100;
@@ -44,6 +45,9 @@ CommandChannel::CommandChannel(LinkState& state, SerialLine& serial, BusAdapter&
     : state_(state), serial_(serial), bus_(bus), log_(log), captions_(captions),
       messages_(messages) {}
 
+// The window's pending events run before a serial command; while the link
+// carries it out the operator's input is held, so they start nothing of
+// their own (a timer's command waits its turn in the link).
 bool CommandChannel::Befehl_Senden(const QString& line) {
     if (!state_.serialInterface) {
         bus_.ibwrt(state_.generatorDescriptor, line);
@@ -52,12 +56,8 @@ bool CommandChannel::Befehl_Senden(const QString& line) {
     if (state_.demo)
         return false;
     messages_.processPendingEvents();
-    if (!serial_.isOpen())
+    if (!serial_.isOpen() || !discardLateInput())
         return false;
-    if (!serial_.discardBuffers()) {
-        reportSerialFailure();
-        return false;
-    }
     Warten(kCommandPauseMs);
     const bool sent = sendSerial(toAnsi(line) + kLineFeed);
     Warten(kCommandPauseMs);
@@ -68,10 +68,10 @@ QueryResult CommandChannel::Q7_Abfrage(const QString& text, const QString& auswa
     const QString query = kCoderQuery + QLatin1Char('"') + auswahl + QLatin1Char('"');
     QString answer;
     if (state_.serialInterface) {
-        sendSerial(toAnsi(query) + kQueryEnd);
+        const bool asked = sendSerialQuery(toAnsi(query) + kQueryEnd);
+        const QDeadlineTimer pause(kCoderPauseMs, Qt::PreciseTimer);
         log_.Log_Schreiben(text, kCoderQuery, auswahl);
-        Warten(kCoderPauseMs);
-        const QString received = fromAnsi(readSerial());
+        const QString received = fromAnsi(asked ? serialAnswer(pause) : QByteArray());
         if (received.isEmpty())
             return {QueryResult::Kind::NoReply, captions_.text(kNoAnswer)};
         answer = coderAnswer(received);
@@ -93,10 +93,10 @@ QueryResult CommandChannel::ZOR_Abfrage(const QString& text, const QString& ausw
     const QString query = auswahl + QLatin1Char('?');
     QString answer;
     if (state_.serialInterface) {
-        sendSerial(toAnsi(query) + kQueryEnd);
+        const bool asked = sendSerialQuery(toAnsi(query) + kQueryEnd);
+        const QDeadlineTimer pause(kGeneratorPauseMs, Qt::PreciseTimer);
         log_.Log_Schreiben(text, QStringLiteral(" "), query);
-        Warten(kGeneratorPauseMs);
-        answer = fromAnsi(readSerial());
+        answer = fromAnsi(asked ? serialAnswer(pause) : QByteArray());
     } else {
         bus_.ibwrt(state_.generatorDescriptor, query);
         log_.Log_Schreiben(text, QString(), auswahl);
@@ -125,6 +125,7 @@ bool CommandChannel::openInterface() {
         applySerialSettings();
         if (!openSerial())
             return false;
+        lateAnswers_.forget();
         sendSerial(kWakeUp);
         return serial_.isOpen();
     }
@@ -192,14 +193,41 @@ bool CommandChannel::sendSerial(const QByteArray& bytes) {
     return false;
 }
 
-QByteArray CommandChannel::readSerial() {
-    if (!serial_.isOpen())
-        return {};
-    QByteArray bytes = serial_.readArrived();
+// Whatever the line brought since the last query ended is nobody's answer;
+// an owed line among it is no longer owed.
+bool CommandChannel::discardLateInput() {
+    if (lateAnswers_.owing())
+        lateAnswers_.drop(serial_.takeArrived());
+    if (serial_.discardBuffers())
+        return true;
+    reportSerialFailure();
+    return false;
+}
+
+// A query is not sent over a port that is closed or fails; its pause starts
+// once it is sent.
+bool CommandChannel::sendSerialQuery(const QByteArray& query) {
+    return serial_.isOpen() && discardLateInput() && sendSerial(query);
+}
+
+// The answer to the query just sent: what arrived up to the end of its line,
+// or by the end of its pause; lines owed to earlier queries are no part of
+// it. A query that heard nothing leaves its line owed.
+QByteArray CommandChannel::serialAnswer(const QDeadlineTimer& pause) {
+    QByteArray received;
+    waitUntil(
+        [this, &received] {
+            received += lateAnswers_.drop(serial_.takeArrived());
+            return received.contains('\n') || !serial_.isOpen();
+        },
+        pause);
     if (!serial_.isOpen())
         reportSerialFailure();
-    return bytes;
+    else if (received.isEmpty())
+        lateAnswers_.expect();
+    return received;
 }
+
 
 bool CommandChannel::openSerial() {
     if (serial_.isOpen())

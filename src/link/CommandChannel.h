@@ -1,8 +1,10 @@
 #pragma once
 
+#include "link/LateAnswers.h"
 #include "link/QueryAnswer.h"
 #include "settings/SerialSettings.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <functional>
 #include <utility>
@@ -17,8 +19,12 @@ class SerialLine;
 struct LinkState;
 
 // Carries command lines and queries to the generator over the serial port or
-// the IEEE-488 bus, whichever LinkState names. Answers are read by polling
-// once after a fixed pause; nothing is received in the background.
+// the IEEE-488 bus, whichever LinkState names. A serial query ends as soon as
+// its answer's line is complete, at the latest when its fixed pause has
+// passed; a bus query reads after a fixed pause. While it waits the window's
+// events run, the operator's input excepted. Whatever comes too late for a
+// serial query is discarded before the next command or query, so it never
+// passes for another query's answer.
 //
 // A serial port that cannot be opened or goes away during the run is closed
 // and reported once ("Kommunikationsparameter"); commands and queries for a
@@ -30,7 +36,8 @@ public:
                    const Captions& captions, OperatorMessages& messages);
 
     // Serial: only out of demo mode, LF-terminated after clearing both
-    // buffers. Bus: written unchanged with ibwrt to the generator. False when
+    // buffers, with a pause of 1 ms before and after. Bus: written unchanged
+    // with ibwrt to the generator. False when
     // the line did not reach the interface (demo mode, a closed or failing
     // port, a bus write error).
     bool Befehl_Senden(const QString& line);
@@ -71,7 +78,9 @@ public:
 
 private:
     bool sendSerial(const QByteArray& bytes);
-    QByteArray readSerial();
+    bool discardLateInput();
+    bool sendSerialQuery(const QByteArray& query);
+    QByteArray serialAnswer(const QDeadlineTimer& pause);
     bool openSerial();
     void reportSerialFailure();
     QueryResult noValue(const QString& auswahl) const;
@@ -84,6 +93,7 @@ private:
     const Captions& captions_;
     OperatorMessages& messages_;
     SerialSettings serialSettings_;
+    LateAnswers lateAnswers_;
     bool stallReported_ = false;
     std::function<void()> lineLost_;
 };

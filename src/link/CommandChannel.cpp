@@ -18,12 +18,11 @@ const QString kSerialTitle = QStringLiteral("Kommunikationsparameter");
 const QString kGenerator = QStringLiteral("ZOR");
 const QString kCoderQuery = QStringLiteral(":STEREO:DIRECT? ");
 
-// The pauses around a serial command, the longest a serial query waits for
-// its answer, and the pause before a bus read.
+// The pauses around a serial command, and the longest a serial query waits
+// for its answer.
 constexpr short kCommandPauseMs = 1;
 constexpr short kCoderPauseMs = 250;
 constexpr short kGeneratorPauseMs = 100;
-constexpr short kBusPauseMs = 50;
 // Read buffers of the bus queries; a longer answer is cut.
 constexpr qsizetype kCoderBufferSize = 70;
 constexpr qsizetype kGeneratorBufferSize = 20;
@@ -50,6 +49,7 @@ CommandChannel::CommandChannel(LinkState& state, SerialLine& serial, BusAdapter&
 // their own (a timer's command waits its turn in the link).
 bool CommandChannel::Befehl_Senden(const QString& line) {
     if (!state_.serialInterface) {
+        discardLateBusAnswer();
         bus_.ibwrt(state_.generatorDescriptor, line);
         return !bus_.failed();
     }
@@ -76,11 +76,11 @@ QueryResult CommandChannel::Q7_Abfrage(const QString& text, const QString& auswa
             return {QueryResult::Kind::NoReply, captions_.text(kNoAnswer)};
         answer = coderAnswer(received);
     } else {
+        discardLateBusAnswer();
         bus_.ibwrt(state_.generatorDescriptor, query);
         log_.Log_Schreiben(text, kCoderQuery, auswahl);
-        Warten(kBusPauseMs);
         QString buffer(kCoderBufferSize, QLatin1Char(' '));
-        bus_.ibrd(state_.generatorDescriptor, buffer);
+        readBus(buffer);
         if (bus_.failed())
             bus_.deviceStatusMessage(captions_.text(kQueryFailed), kGenerator);
         else
@@ -98,11 +98,11 @@ QueryResult CommandChannel::ZOR_Abfrage(const QString& text, const QString& ausw
         log_.Log_Schreiben(text, QStringLiteral(" "), query);
         answer = fromAnsi(asked ? serialAnswer(pause) : QByteArray());
     } else {
+        discardLateBusAnswer();
         bus_.ibwrt(state_.generatorDescriptor, query);
         log_.Log_Schreiben(text, QString(), auswahl);
-        Warten(kBusPauseMs);
         QString buffer(kGeneratorBufferSize, QLatin1Char(' '));
-        bus_.ibrd(state_.generatorDescriptor, buffer);
+        readBus(buffer);
         if (bus_.failed())
             bus_.deviceStatusMessage(captions_.text(kQueryFailed), kGenerator);
         else
@@ -135,6 +135,7 @@ bool CommandChannel::openInterface() {
     if (state_.generatorDescriptor < 0)
         bus_.deviceStatusMessage(QStringLiteral("INIT-Error"), kGenerator);
     bus_.ibclr(state_.generatorDescriptor);
+    busAnswerLeft_ = false;
     if (bus_.failed()) {
         bus_.deviceStatusMessage(QStringLiteral("Clear-Error"), kGenerator);
         return false;
@@ -228,6 +229,20 @@ QByteArray CommandChannel::serialAnswer(const QDeadlineTimer& pause) {
     return received;
 }
 
+// A device clear empties what the device holds to be read, also an answer
+// that is still to come.
+void CommandChannel::discardLateBusAnswer() {
+    if (!busAnswerLeft_)
+        return;
+    busAnswerLeft_ = false;
+    bus_.ibclr(state_.generatorDescriptor);
+}
+
+// The read ends with END, with a full buffer or at the device's time-out.
+void CommandChannel::readBus(QString& buffer) {
+    bus_.ibrd(state_.generatorDescriptor, buffer);
+    busAnswerLeft_ = (static_cast<std::uint16_t>(bus_.ibsta()) & gpib::END) == 0;
+}
 
 bool CommandChannel::openSerial() {
     if (serial_.isOpen())

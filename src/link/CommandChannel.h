@@ -19,12 +19,13 @@ class SerialLine;
 struct LinkState;
 
 // Carries command lines and queries to the generator over the serial port or
-// the IEEE-488 bus, whichever LinkState names. A serial query ends as soon as
-// its answer's line is complete, at the latest when its fixed pause has
-// passed; a bus query reads after a fixed pause. While it waits the window's
-// events run, the operator's input excepted. Whatever comes too late for a
-// serial query is discarded before the next command or query, so it never
-// passes for another query's answer.
+// the IEEE-488 bus, whichever LinkState names. A query ends as soon as its
+// answer is complete (at the end of its line on the serial port, with END on
+// the bus), at the latest when its fixed pause (serial) or the device's
+// time-out (bus) has passed. While it waits the window's events run, the
+// operator's input excepted. Whatever comes too late for its query is
+// discarded before the next command or query, so it never passes for
+// another query's answer.
 //
 // A serial port that cannot be opened or goes away during the run is closed
 // and reported once ("Kommunikationsparameter"); commands and queries for a
@@ -81,6 +82,8 @@ private:
     bool discardLateInput();
     bool sendSerialQuery(const QByteArray& query);
     QByteArray serialAnswer(const QDeadlineTimer& pause);
+    void discardLateBusAnswer();
+    void readBus(QString& buffer);
     bool openSerial();
     void reportSerialFailure();
     QueryResult noValue(const QString& auswahl) const;
@@ -94,6 +97,9 @@ private:
     OperatorMessages& messages_;
     SerialSettings serialSettings_;
     LateAnswers lateAnswers_;
+    // The last bus read ended without END: the device may still hold the
+    // rest of its answer, or an answer that came after the time-out.
+    bool busAnswerLeft_ = false;
     bool stallReported_ = false;
     std::function<void()> lineLost_;
 };

@@ -74,10 +74,10 @@ bool waitUntil(const std::function<bool()>& done, QDeadlineTimer deadline) {
         return sleepInSteps(done, deadline);
     OperatorMessages::holdInput(true);
     const long slack = tightenTimerSlack();
-    const bool held = waitForEvents(done, deadline);
+    const bool inTime = waitForEvents(done, deadline);
     restoreTimerSlack(slack);
     OperatorMessages::holdInput(false);
-    return held;
+    return inTime;
 }
 
 void Warten(short ms) {

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         Lateness{"prompt", 0, {{true, "PS", "RADIO 1 "}, {false, "FREQ", "98500000\n"}}},
         // The generator's answer comes while the coder query after it waits.
         Lateness{"inside_the_coder_pause",
-                 200,
+                 150,
                  {{true, "PS", "RADIO 1 "},
                   {false, "FREQ", "FREQ Text 143"},
                   {true, "PS", "RADIO 1 "}}},
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                  150,
                  {{false, "FREQ", "FREQ Text 143", 100}, {true, "PS", "RADIO 1 "}}},
         Lateness{"beyond_every_pause",
-                 300,
+                 400,
                  {{true, "PS", "Text 145"},
                   {true, "PI", "Text 145"},
                   {false, "POW", "POW Text 143", 400},

@@ -14,9 +14,11 @@ const QByteArray kAnnouncement = "zor-sim: serial line on ";
 
 } // namespace
 
-SimulatedInstrument::SimulatedInstrument(const QString& recordPath) : recordPath_(recordPath) {
+SimulatedInstrument::SimulatedInstrument(const QString& recordPath,
+                                         const QStringList& extraArguments)
+    : recordPath_(recordPath) {
     process_.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/zor-sim"));
-    process_.setArguments({QStringLiteral("--record"), recordPath});
+    process_.setArguments(QStringList{QStringLiteral("--record"), recordPath} + extraArguments);
     process_.start();
     if (!process_.waitForStarted(kStartLimitMs))
         return;

@@ -4,15 +4,17 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace zor {
 
 // zor-sim (beside the bench program) on a pseudo-terminal of its own,
-// recording every byte it receives into a file. The record tells when the
+// recording every byte it receives into a file, misbehaving as
+// `extraArguments` tell (--late MS). The record tells when the
 // last byte of a push arrived: the instrument's side of the line.
 class SimulatedInstrument {
 public:
-    explicit SimulatedInstrument(const QString& recordPath);
+    explicit SimulatedInstrument(const QString& recordPath, const QStringList& extraArguments = {});
     ~SimulatedInstrument();
     SimulatedInstrument(const SimulatedInstrument&) = delete;
     SimulatedInstrument& operator=(const SimulatedInstrument&) = delete;

@@ -1,8 +1,10 @@
 // The figures that matter to an operator, each against its floor measured in
 // the same run, from one command: runs bench_startup (start-up and peak
 // memory against a bare nine-tab window), bench_init (the initialisation
-// push against its fixed pauses), bench_query (the EON query against the
-// sum of its answer pauses) and bench_onair (the coder on air in real time
+// push against its fixed pauses), bench_query (every read-back button
+// against the fixed pauses of its queries, the EON button's processor time,
+// and late answers), bench_cli (zor-rds-cli asking the coder against its own
+// start-up) and bench_onair (the coder on air in real time
 // against computing the same signal at once) from its own folder, gathers
 // the "result:" lines they end with and prints one table. The machine's load
 // average before and after is printed too: other work on the machine slows
@@ -130,6 +132,7 @@ int main(int argc, char* argv[]) {
          {QStringLiteral("--rounds"), rounds, QStringLiteral("--starts-only")}},
         {QStringLiteral("bench_init"), {QStringLiteral("--rounds"), linkRounds}},
         {QStringLiteral("bench_query"), {QStringLiteral("--rounds"), linkRounds}},
+        {QStringLiteral("bench_cli"), {QStringLiteral("--rounds"), linkRounds}},
         {QStringLiteral("bench_onair"), {QStringLiteral("--rounds"), QStringLiteral("3")}},
     };
     const QString loadBefore = loadAverage();

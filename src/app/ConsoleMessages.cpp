@@ -33,7 +33,8 @@ void ConsoleMessages::quitProgram()
 
 void ConsoleMessages::processPendingEvents()
 {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(inputHeld() ? QEventLoop::ExcludeUserInputEvents
+                                                : QEventLoop::AllEvents);
 }
 
 } // namespace zor

@@ -26,6 +26,13 @@ const QString kCR = QStringLiteral("\r");
 BusAdapter::BusAdapter(GpibLibrary& library, const Captions& captions, OperatorMessages& messages)
     : library_(library), captions_(captions), messages_(messages) {}
 
+// The driver stops writing into the registered variables before they go
+// away; it is told on the thread they were registered for.
+BusAdapter::~BusAdapter() {
+    if (library_.registered())
+        thread_.post([&library = library_] { library.unregisterThreadGlobals(); });
+}
+
 bool BusAdapter::failed() const {
     return hasError(ibsta_);
 }
@@ -36,32 +43,29 @@ std::int16_t BusAdapter::ibdev(int board, int pad, int sad, int tmo, int eot, in
     libraryProblemDue_ = !library_.loaded();
     if (!usable())
         return -1;
-    const int ud = library_.ibdev(board, pad, sad, tmo, eot, eos);
-    takeStatus();
+    int ud = -1;
+    onBusThread([&] { ud = library_.ibdev(board, pad, sad, tmo, eot, eos); });
     return toInt16(ud);
 }
 
 void BusAdapter::ibclr(std::int16_t ud) {
     if (!usable())
         return;
-    library_.ibclr(ud);
-    takeStatus();
+    onBusThread([&] { library_.ibclr(ud); });
 }
 
 void BusAdapter::ibwrt(std::int16_t ud, const QString& text) {
     if (!usable())
         return;
     const QByteArray bytes = toAnsi(text);
-    library_.ibwrt(ud, bytes.constData(), static_cast<long>(bytes.size()));
-    takeStatus();
+    onBusThread([&] { library_.ibwrt(ud, bytes.constData(), static_cast<long>(bytes.size())); });
 }
 
 void BusAdapter::ibrd(std::int16_t ud, QString& buffer) {
     if (!usable())
         return;
     QByteArray bytes(buffer.size(), ' ');
-    library_.ibrd(ud, bytes.data(), static_cast<long>(bytes.size()));
-    takeStatus();
+    onBusThread([&] { library_.ibrd(ud, bytes.data(), static_cast<long>(bytes.size())); });
     const long delivered = std::clamp<long>(fullCount_, 0, static_cast<long>(bytes.size()));
     buffer = overlayRead(buffer, bytes.left(delivered));
 }
@@ -69,15 +73,21 @@ void BusAdapter::ibrd(std::int16_t ud, QString& buffer) {
 void BusAdapter::ibloc(std::int16_t ud) {
     if (!usable())
         return;
-    library_.ibloc(ud);
-    takeStatus();
+    onBusThread([&] { library_.ibloc(ud); });
 }
 
 void BusAdapter::ibonl(std::int16_t ud, int v) {
     if (!usable())
         return;
-    library_.ibonl(ud, v);
-    takeStatus();
+    onBusThread([&] { library_.ibonl(ud, v); });
+}
+
+// The status is taken right after the call, on the thread whose status it is.
+void BusAdapter::onBusThread(const std::function<void()>& call) {
+    thread_.run([this, &call] {
+        call();
+        takeStatus();
+    });
 }
 
 void BusAdapter::takeStatus() {
@@ -104,11 +114,14 @@ bool BusAdapter::registerOnce() {
         registered_ = true;
         return true;
     }
-    int result = library_.registerThreadGlobals();
-    if (result == kAlreadyRegistered) {
-        library_.unregisterThreadGlobals();
+    int result = kRegistered;
+    thread_.run([this, &result] {
         result = library_.registerThreadGlobals();
-    }
+        if (result == kAlreadyRegistered) {
+            library_.unregisterThreadGlobals();
+            result = library_.registerThreadGlobals();
+        }
+    });
     if (result == kRegistered) {
         registered_ = true;
         return true;
@@ -123,7 +136,7 @@ bool BusAdapter::registerOnce() {
             QStringLiteral("Unknown Error for Registering GPIB Globals!!! Quitting the Program!");
     messages_.critical(QString::fromUtf8(kProgramTitle), text);
     if (result == kNotMultiThreaded || result == kCannotRegister)
-        library_.unregisterThreadGlobals();
+        thread_.run([this] { library_.unregisterThreadGlobals(); });
     endProgram();
     return false;
 }

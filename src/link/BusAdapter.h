@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/BusThread.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -14,10 +16,15 @@ class OperatorMessages;
 // call the driver's status is copied into ibsta, iberr and ibcnt (16-bit);
 // nothing is reported to the caller, who tests the ERR bit of ibsta. Before
 // the first call the status variables are registered with the driver when
-// the library asks for that.
+// the library asks for that. Every driver call runs on the bus thread, where
+// the registration is too; the caller's thread waits for it, its events
+// running meanwhile.
 class BusAdapter {
 public:
     BusAdapter(GpibLibrary& library, const Captions& captions, OperatorMessages& messages);
+    ~BusAdapter();
+    BusAdapter(const BusAdapter&) = delete;
+    BusAdapter& operator=(const BusAdapter&) = delete;
 
     // Opens a device; the descriptor is negative when the open failed.
     std::int16_t ibdev(int board, int pad, int sad, int tmo, int eot, int eos);
@@ -43,6 +50,7 @@ public:
     void deviceStatusMessage(const QString& message, const QString& device);
 
 private:
+    void onBusThread(const std::function<void()>& call);
     bool usable();
     bool registerOnce();
     void endProgram();
@@ -58,6 +66,8 @@ private:
     std::int16_t iberr_ = 0;
     std::int16_t ibcnt_ = 0;
     long fullCount_ = 0;
+    // Last, so that it ends first, while the rest is still there.
+    BusThread thread_;
 };
 
 // The text of the device status message, from caption texts 184 and 185.

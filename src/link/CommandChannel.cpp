@@ -5,11 +5,10 @@
 #include "link/GpibCodes.h"
 #include "link/LinkState.h"
 #include "link/SerialLine.h"
+#include "link/Waiting.h"
 #include "settings/OperatorMessages.h"
 #include "settings/AnsiText.h"
 #include "settings/Captions.h"
-
-#include <chrono>
 
 namespace zor {
 
@@ -19,11 +18,11 @@ const QString kSerialTitle = QStringLiteral("Kommunikationsparameter");
 const QString kGenerator = QStringLiteral("ZOR");
 const QString kCoderQuery = QStringLiteral(":STEREO:DIRECT? ");
 
-// Pauses before an answer is read, and around a serial command.
+// The pauses around a serial command, and the longest a serial query waits
+// for its answer.
 constexpr short kCommandPauseMs = 1;
 constexpr short kCoderPauseMs = 250;
 constexpr short kGeneratorPauseMs = 100;
-constexpr short kBusPauseMs = 50;
 // Read buffers of the bus queries; a longer answer is cut.
 constexpr qsizetype kCoderBufferSize = 70;
 constexpr qsizetype kGeneratorBufferSize = 20;
@@ -45,20 +44,20 @@ CommandChannel::CommandChannel(LinkState& state, SerialLine& serial, BusAdapter&
     : state_(state), serial_(serial), bus_(bus), log_(log), captions_(captions),
       messages_(messages) {}
 
+// The window's pending events run before a serial command; while the link
+// carries it out the operator's input is held, so they start nothing of
+// their own (a timer's command waits its turn in the link).
 bool CommandChannel::Befehl_Senden(const QString& line) {
     if (!state_.serialInterface) {
+        discardLateBusAnswer();
         bus_.ibwrt(state_.generatorDescriptor, line);
         return !bus_.failed();
     }
     if (state_.demo)
         return false;
     messages_.processPendingEvents();
-    if (!serial_.isOpen())
+    if (!serial_.isOpen() || !discardLateInput())
         return false;
-    if (!serial_.discardBuffers()) {
-        reportSerialFailure();
-        return false;
-    }
     Warten(kCommandPauseMs);
     const bool sent = sendSerial(toAnsi(line) + kLineFeed);
     Warten(kCommandPauseMs);
@@ -69,19 +68,19 @@ QueryResult CommandChannel::Q7_Abfrage(const QString& text, const QString& auswa
     const QString query = kCoderQuery + QLatin1Char('"') + auswahl + QLatin1Char('"');
     QString answer;
     if (state_.serialInterface) {
-        sendSerial(toAnsi(query) + kQueryEnd);
+        const bool asked = sendSerialQuery(toAnsi(query) + kQueryEnd);
+        const QDeadlineTimer pause(kCoderPauseMs, Qt::PreciseTimer);
         log_.Log_Schreiben(text, kCoderQuery, auswahl);
-        Warten(kCoderPauseMs);
-        const QString received = fromAnsi(readSerial());
+        const QString received = fromAnsi(asked ? serialAnswer(pause) : QByteArray());
         if (received.isEmpty())
             return {QueryResult::Kind::NoReply, captions_.text(kNoAnswer)};
         answer = coderAnswer(received);
     } else {
+        discardLateBusAnswer();
         bus_.ibwrt(state_.generatorDescriptor, query);
         log_.Log_Schreiben(text, kCoderQuery, auswahl);
-        Warten(kBusPauseMs);
         QString buffer(kCoderBufferSize, QLatin1Char(' '));
-        bus_.ibrd(state_.generatorDescriptor, buffer);
+        readBus(buffer);
         if (bus_.failed())
             bus_.deviceStatusMessage(captions_.text(kQueryFailed), kGenerator);
         else
@@ -94,16 +93,16 @@ QueryResult CommandChannel::ZOR_Abfrage(const QString& text, const QString& ausw
     const QString query = auswahl + QLatin1Char('?');
     QString answer;
     if (state_.serialInterface) {
-        sendSerial(toAnsi(query) + kQueryEnd);
+        const bool asked = sendSerialQuery(toAnsi(query) + kQueryEnd);
+        const QDeadlineTimer pause(kGeneratorPauseMs, Qt::PreciseTimer);
         log_.Log_Schreiben(text, QStringLiteral(" "), query);
-        Warten(kGeneratorPauseMs);
-        answer = fromAnsi(readSerial());
+        answer = fromAnsi(asked ? serialAnswer(pause) : QByteArray());
     } else {
+        discardLateBusAnswer();
         bus_.ibwrt(state_.generatorDescriptor, query);
         log_.Log_Schreiben(text, QString(), auswahl);
-        Warten(kBusPauseMs);
         QString buffer(kGeneratorBufferSize, QLatin1Char(' '));
-        bus_.ibrd(state_.generatorDescriptor, buffer);
+        readBus(buffer);
         if (bus_.failed())
             bus_.deviceStatusMessage(captions_.text(kQueryFailed), kGenerator);
         else
@@ -126,6 +125,7 @@ bool CommandChannel::openInterface() {
         applySerialSettings();
         if (!openSerial())
             return false;
+        lateAnswers_.forget();
         sendSerial(kWakeUp);
         return serial_.isOpen();
     }
@@ -135,6 +135,7 @@ bool CommandChannel::openInterface() {
     if (state_.generatorDescriptor < 0)
         bus_.deviceStatusMessage(QStringLiteral("INIT-Error"), kGenerator);
     bus_.ibclr(state_.generatorDescriptor);
+    busAnswerLeft_ = false;
     if (bus_.failed()) {
         bus_.deviceStatusMessage(QStringLiteral("Clear-Error"), kGenerator);
         return false;
@@ -193,13 +194,54 @@ bool CommandChannel::sendSerial(const QByteArray& bytes) {
     return false;
 }
 
-QByteArray CommandChannel::readSerial() {
-    if (!serial_.isOpen())
-        return {};
-    QByteArray bytes = serial_.readArrived();
+// Whatever the line brought since the last query ended is nobody's answer;
+// an owed line among it is no longer owed.
+bool CommandChannel::discardLateInput() {
+    if (lateAnswers_.owing())
+        lateAnswers_.drop(serial_.takeArrived());
+    if (serial_.discardBuffers())
+        return true;
+    reportSerialFailure();
+    return false;
+}
+
+// A query is not sent over a port that is closed or fails; its pause starts
+// once it is sent.
+bool CommandChannel::sendSerialQuery(const QByteArray& query) {
+    return serial_.isOpen() && discardLateInput() && sendSerial(query);
+}
+
+// The answer to the query just sent: what arrived up to the end of its line,
+// or by the end of its pause; lines owed to earlier queries are no part of
+// it. A query that heard nothing leaves its line owed.
+QByteArray CommandChannel::serialAnswer(const QDeadlineTimer& pause) {
+    QByteArray received;
+    waitUntil(
+        [this, &received] {
+            received += lateAnswers_.drop(serial_.takeArrived());
+            return received.contains('\n') || !serial_.isOpen();
+        },
+        pause);
     if (!serial_.isOpen())
         reportSerialFailure();
-    return bytes;
+    else if (received.isEmpty())
+        lateAnswers_.expect();
+    return received;
+}
+
+// A device clear empties what the device holds to be read, also an answer
+// that is still to come.
+void CommandChannel::discardLateBusAnswer() {
+    if (!busAnswerLeft_)
+        return;
+    busAnswerLeft_ = false;
+    bus_.ibclr(state_.generatorDescriptor);
+}
+
+// The read ends with END, with a full buffer or at the device's time-out.
+void CommandChannel::readBus(QString& buffer) {
+    bus_.ibrd(state_.generatorDescriptor, buffer);
+    busAnswerLeft_ = (static_cast<std::uint16_t>(bus_.ibsta()) & gpib::END) == 0;
 }
 
 bool CommandChannel::openSerial() {
@@ -247,14 +289,6 @@ void CommandChannel::reportSerialFailure() {
 
 QueryResult CommandChannel::noValue(const QString& auswahl) const {
     return {QueryResult::Kind::NoValue, auswahl + QLatin1Char(' ') + captions_.text(kNoValue)};
-}
-
-void Warten(short ms) {
-    if (ms <= 0)
-        return;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-    }
 }
 
 } // namespace zor

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "link/LateAnswers.h"
 #include "link/QueryAnswer.h"
 #include "settings/SerialSettings.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <functional>
 #include <utility>
@@ -17,8 +19,13 @@ class SerialLine;
 struct LinkState;
 
 // Carries command lines and queries to the generator over the serial port or
-// the IEEE-488 bus, whichever LinkState names. Answers are read by polling
-// once after a fixed pause; nothing is received in the background.
+// the IEEE-488 bus, whichever LinkState names. A query ends as soon as its
+// answer is complete (at the end of its line on the serial port, with END on
+// the bus), at the latest when its fixed pause (serial) or the device's
+// time-out (bus) has passed. While it waits the window's events run, the
+// operator's input excepted. Whatever comes too late for its query is
+// discarded before the next command or query, so it never passes for
+// another query's answer.
 //
 // A serial port that cannot be opened or goes away during the run is closed
 // and reported once ("Kommunikationsparameter"); commands and queries for a
@@ -30,7 +37,8 @@ public:
                    const Captions& captions, OperatorMessages& messages);
 
     // Serial: only out of demo mode, LF-terminated after clearing both
-    // buffers. Bus: written unchanged with ibwrt to the generator. False when
+    // buffers, with a pause of 1 ms before and after. Bus: written unchanged
+    // with ibwrt to the generator. False when
     // the line did not reach the interface (demo mode, a closed or failing
     // port, a bus write error).
     bool Befehl_Senden(const QString& line);
@@ -71,7 +79,11 @@ public:
 
 private:
     bool sendSerial(const QByteArray& bytes);
-    QByteArray readSerial();
+    bool discardLateInput();
+    bool sendSerialQuery(const QByteArray& query);
+    QByteArray serialAnswer(const QDeadlineTimer& pause);
+    void discardLateBusAnswer();
+    void readBus(QString& buffer);
     bool openSerial();
     void reportSerialFailure();
     QueryResult noValue(const QString& auswahl) const;
@@ -84,11 +96,12 @@ private:
     const Captions& captions_;
     OperatorMessages& messages_;
     SerialSettings serialSettings_;
+    LateAnswers lateAnswers_;
+    // The last bus read ended without END: the device may still hold the
+    // rest of its answer, or an answer that came after the time-out.
+    bool busAnswerLeft_ = false;
     bool stallReported_ = false;
     std::function<void()> lineLost_;
 };
-
-// Busy-waits `ms` milliseconds on a monotonic clock, processing no events.
-void Warten(short ms);
 
 } // namespace zor

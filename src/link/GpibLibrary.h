@@ -56,6 +56,7 @@ public:
     bool needsRegistration() const { return registerGlobals_ != nullptr; }
     // The driver's answer: 0 registered, 1 already registered, 2 and 3 failures.
     int registerThreadGlobals();
+    bool registered() const { return registered_; }
     void unregisterThreadGlobals();
 
 private:

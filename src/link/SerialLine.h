@@ -7,8 +7,9 @@ namespace zor {
 
 // The serial port as the command channel uses it: a port number, the line
 // settings text, a handshake mode, open and close, clearing the buffers,
-// writing bytes and reading what has arrived. Nothing is received in the
-// background; the channel polls once after a fixed pause.
+// writing bytes and taking what has arrived. The port takes in what arrives
+// whenever the thread's events run; the channel lets them run while it waits
+// for an answer.
 class SerialLine {
 public:
     virtual ~SerialLine() = default;
@@ -37,10 +38,12 @@ public:
     // handed to the driver count as sent: a write that returned has let go
     // of them, so only a stalled write could leave any behind.
     virtual bool discardBuffers() = 0;
-    // Returns once the bytes have left the program (bounded wait).
+    // Returns once the bytes have left the program (bounded wait, during
+    // which the thread's events run).
     virtual bool write(const QByteArray& bytes) = 0;
-    // Everything that has arrived so far (bounded, even on a flooding line).
-    virtual QByteArray readArrived() = 0;
+    // Everything that has arrived so far, without waiting for more (bounded,
+    // even on a flooding line).
+    virtual QByteArray takeArrived() = 0;
 
     virtual QString errorText() const = 0;
 };

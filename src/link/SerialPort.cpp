@@ -1,6 +1,7 @@
 #include "link/SerialPort.h"
 
 #include "link/LineSettings.h"
+#include "link/Waiting.h"
 #include "settings/FileEntry.h"
 #include "settings/SerialSettings.h"
 
@@ -21,11 +22,8 @@ namespace {
 // How long bytes may take to leave the program before the write counts as
 // stalled (a handshake that never releases the line).
 constexpr int kWriteLimitMs = 1000;
-// "Everything that has arrived": reading goes on while more bytes follow
-// within kSettleMs, but never longer than kReadLimitMs or beyond
-// kReadLimitBytes, so a line that never falls silent cannot hold the window.
-constexpr int kSettleMs = 5;
-constexpr int kReadLimitMs = 100;
+// At most this much is taken in at once, so a line that never falls silent
+// neither fills memory nor holds the window.
 constexpr qint64 kReadLimitBytes = 65536;
 
 QSerialPort::Parity qtParity(Parity parity) {
@@ -181,13 +179,14 @@ bool SerialPort::write(const QByteArray& bytes) {
     port_.clearError();
     port_.write(bytes);
     port_.flush();
-    const QDeadlineTimer deadline(kWriteLimitMs);
-    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
-        if (!stillThere())
-            return false;
-        port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
-    }
-    if (!stillThere())
+    bool gone = false;
+    waitUntil(
+        [this, &gone] {
+            gone = !stillThere();
+            return gone || port_.bytesToWrite() == 0;
+        },
+        QDeadlineTimer(kWriteLimitMs));
+    if (gone || !stillThere())
         return false;
     if (port_.bytesToWrite() > 0) {
         port_.clear(QSerialPort::Output);
@@ -198,15 +197,15 @@ bool SerialPort::write(const QByteArray& bytes) {
     return true;
 }
 
-QByteArray SerialPort::readArrived() {
+// What the driver holds but the thread's events have not yet taken in is
+// taken as well.
+QByteArray SerialPort::takeArrived() {
     if (!port_.isOpen())
         return {};
     port_.clearError();
-    const QDeadlineTimer deadline(kReadLimitMs);
-    while (!deadline.hasExpired() && port_.bytesAvailable() < kReadLimitBytes &&
-           port_.waitForReadyRead(kSettleMs)) {
+    while (port_.bytesAvailable() < kReadLimitBytes && port_.waitForReadyRead(0)) {
     }
-    const QByteArray bytes = port_.readAll();
+    const QByteArray bytes = port_.read(kReadLimitBytes);
     stillThere();
     return bytes;
 }

@@ -7,8 +7,8 @@
 
 namespace zor {
 
-// The serial line on a real port through Qt SerialPort, without an event
-// loop: every operation waits (briefly, bounded) for its own completion.
+// The serial line on a real port through Qt SerialPort. A write waits
+// (bounded) until its bytes have left, letting the thread's events run.
 // Key "Port<n>" of section "38xx" in the serial settings file names the
 // device of port n when the usual one is not wanted (a USB adapter, a
 // pseudo-terminal); it is read again at every open.
@@ -30,7 +30,7 @@ public:
 
     bool discardBuffers() override;
     bool write(const QByteArray& bytes) override;
-    QByteArray readArrived() override;
+    QByteArray takeArrived() override;
 
     QString errorText() const override { return error_; }
 

@@ -3,6 +3,7 @@
 #include "link/BusAdapter.h"
 #include "link/CommandChannel.h"
 #include "link/CommandLog.h"
+#include "link/CommandQueue.h"
 #include "link/GpibLibrary.h"
 #include "link/LinkState.h"
 #include "link/SerialPort.h"
@@ -53,6 +54,7 @@ struct InstrumentLink::Parts {
     CommandLog log;
     CommandChannel channel;
     Translator translator;
+    CommandQueue queue;
 };
 
 InstrumentLink::InstrumentLink(const DataFolder& folder, const Captions& captions,
@@ -70,26 +72,44 @@ QString InstrumentLink::logProblem() const {
     return parts_->log.problem();
 }
 
+// A command asked for while another command or query is under way (by a
+// timer that fell due while the link waited for the instrument) follows it.
 bool InstrumentLink::send(const QString& key, const QString& value) {
-    return parts_->translator.Parameter_Senden(key, value);
+    Translator& translator = parts_->translator;
+    if (parts_->queue.busy()) {
+        parts_->queue.queue([&translator, key, value] { translator.Parameter_Senden(key, value); });
+        return true;
+    }
+    bool sent = false;
+    parts_->queue.carryOut([&] { sent = translator.Parameter_Senden(key, value); });
+    return sent;
 }
 
+// Questions come from the operator, whose input waits while the link works;
+// a question cannot be put off anyway, as its caller waits for the answer.
 Answer InstrumentLink::ask(const Question& question) {
-    const QueryResult result = question.target == QueryTarget::Coder
-                                   ? parts_->channel.Q7_Abfrage(question.label, question.key)
-                                   : parts_->channel.ZOR_Abfrage(question.label, question.key);
+    QueryResult result;
+    parts_->queue.carryOut([&] {
+        result = question.target == QueryTarget::Coder
+                     ? parts_->channel.Q7_Abfrage(question.label, question.key)
+                     : parts_->channel.ZOR_Abfrage(question.label, question.key);
+    });
     return {outcomeOf(result.kind), result.text};
 }
 
+// Commands asked for while the interface opens follow the opening.
 bool InstrumentLink::connect() {
-    if (!parts_->channel.openInterface())
-        return false;
-    parts_->state.demo = false;
-    return true;
+    bool opened = false;
+    parts_->queue.carryOut([&] {
+        opened = parts_->channel.openInterface();
+        if (opened)
+            parts_->state.demo = false;
+    });
+    return opened;
 }
 
 void InstrumentLink::goToLocal() {
-    parts_->channel.goToLocal();
+    parts_->queue.carryOut([this] { parts_->channel.goToLocal(); });
 }
 
 void InstrumentLink::enterDemo() {

@@ -17,6 +17,12 @@ struct CurrentValues;
 // its settings file, the IEEE-488 driver named there (or the usual one), the
 // command log, the command channel and the translator. The window and
 // zor-rds-cli build it alike and then use only its door.
+//
+// Its commands and queries reach the instrument one at a time, in the order
+// they were asked for: while one waits for the instrument the window's
+// events run, the operator's input excepted, and a command that a timer asks
+// for meanwhile is carried out right after the one under way (send() then
+// returns true at once).
 class InstrumentLink final : public Instrument {
 public:
     // The translator reads the EON PI and the clock display from `current`

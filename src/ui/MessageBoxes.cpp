@@ -65,8 +65,11 @@ void MessageBoxes::quitProgram() {
     QCoreApplication::quit();
 }
 
+// A dynamic PS step that falls due while a command waits for the instrument
+// lets events run too; the operator's clicks then wait for the command.
 void MessageBoxes::processPendingEvents() {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(inputHeld() ? QEventLoop::ExcludeUserInputEvents
+                                                : QEventLoop::AllEvents);
 }
 
 } // namespace zor

@@ -1,6 +1,8 @@
 #include "WireFixture.h"
 #include "link/GpibCodes.h"
 
+#include <QElapsedTimer>
+
 namespace zor::test {
 namespace {
 
@@ -20,8 +22,11 @@ TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
     // The bus path writes whatever the demo flag says; the translator checks it.
     channel->Befehl_Senden(":STEREO:DIRECT \"PS=RADIO 1 \"");
     channel->Befehl_Senden("FREQ 98.5MHZ");
+    QElapsedTimer took;
+    took.start();
     EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");
     EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "98500000");
+    EXPECT_LT(took.elapsed(), 100) << "each read ends with its answer's END, not after 50 ms";
 
     EXPECT_EQ(sim->recorded(), ":STEREO:DIRECT \"PS=RADIO 1 \"\nFREQ 98.5MHZ\n"
                                ":STEREO:DIRECT? \"PS\"\nFREQ?\n");
@@ -71,6 +76,20 @@ TEST_F(BusWire, ReadTimeOutShowsTheDeviceStatusAndGivesNoValue) {
     EXPECT_TRUE(messages.messages[0].text.contains("< ERR TIMO>"));
     EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "FREQ Text 143");
     EXPECT_EQ(messages.messages.size(), 2u);
+}
+
+// An answer that comes after its read gave up (at the device's time-out) is
+// cleared from the device before the next query, which gets its own.
+TEST_F(BusWire, ALateAnswerIsClearedBeforeTheNextQuery) {
+    startBus({QStringLiteral("--late"), QStringLiteral("150")});
+    ASSERT_TRUE(channel->openInterface());
+    channel->Befehl_Senden(":STEREO:DIRECT \"PS=RADIO 1 \"");
+    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "FREQ Text 143");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains("< ERR TIMO>"));
+    qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "1000");
+    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");
+    EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 } // namespace

@@ -44,9 +44,6 @@ CommandChannel::CommandChannel(LinkState& state, SerialLine& serial, BusAdapter&
     : state_(state), serial_(serial), bus_(bus), log_(log), captions_(captions),
       messages_(messages) {}
 
-// The window's pending events run before a serial command; while the link
-// carries it out the operator's input is held, so they start nothing of
-// their own (a timer's command waits its turn in the link).
 bool CommandChannel::Befehl_Senden(const QString& line) {
     if (!state_.serialInterface) {
         discardLateBusAnswer();
@@ -55,7 +52,6 @@ bool CommandChannel::Befehl_Senden(const QString& line) {
     }
     if (state_.demo)
         return false;
-    messages_.processPendingEvents();
     if (!serial_.isOpen() || !discardLateInput())
         return false;
     Warten(kCommandPauseMs);

@@ -35,7 +35,7 @@ TEST_F(SerialWire, CommandsEndWithLineFeedAndQueriesWithCarriageReturnLineFeed) 
                         "       Text 142= RADIO 1 \r\n"
                         "          Freq?=  \"FREQ?\"\r\n"
                         "       Text 142= 98500000\n\r\n");
-    EXPECT_EQ(messages.eventRuns, 2);
+    EXPECT_EQ(messages.eventRuns, 0);
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -45,7 +45,6 @@ TEST_F(SerialWire, NothingLeavesInDemoMode) {
     channel->Befehl_Senden(kFreqCommand);
     state.demo = true;
     channel->Befehl_Senden(kFreqCommand);
-    EXPECT_EQ(messages.eventRuns, 0);
 
     // Whatever was held back would have reached the line before this one.
     state.demo = false;

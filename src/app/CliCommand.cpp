@@ -4,6 +4,7 @@
 #include "app/StoredValue.h"
 #include "settings/Captions.h"
 #include "settings/IniFile.h"
+#include "settings/MessageLanguage.h"
 #include "settings/TextTable.h"
 #include "translate/Clock.h"
 #include "translate/CommandTable.h"
@@ -196,6 +197,8 @@ QString cliUsage()
 
 int runCli(const QStringList& arguments, const QString& programFolder)
 {
+    // The tool speaks English, also in the messages of the link and the files.
+    useMessageLanguage(QStringLiteral("english"));
     QStringList args = arguments;
     QString dataDir;
     while (!args.isEmpty() && args[0].startsWith(QLatin1Char('-'))) {

@@ -2,6 +2,7 @@
 
 #include "panel/TabPage.h"
 #include "settings/IniFile.h"
+#include "settings/MessageLanguage.h"
 #include "settings/OperatorMessages.h"
 #include "settings/SettingsStore.h"
 #include "tmc/TmcPage.h"
@@ -17,8 +18,20 @@
 
 namespace zor {
 
+namespace {
+
+// The start-up's messages, the link's among them, speak the stored language
+// from the start.
+const DataFolder& speakingItsLanguage(const DataFolder& data) {
+    useMessageLanguage(Ini_Lesen(QStringLiteral("Sprache"), QStringLiteral("Sprache"),
+                                 data.file(QLatin1String(kGeneralFile))));
+    return data;
+}
+
+} // namespace
+
 ProgramStart::ProgramStart(const DataFolder& data, OperatorMessages& messages)
-    : data_(data), messages_(messages), instrument_(std::make_unique<InstrumentLink>(
+    : data_(speakingItsLanguage(data)), messages_(messages), instrument_(std::make_unique<InstrumentLink>(
                                             data_, captions_, messages_, current_, systemClock())),
       window_(std::make_unique<HMenue>(data_, captions_, messages_, *instrument_, current_)),
       initialisation_(new Initialisation(*window_)) {
@@ -56,7 +69,8 @@ void ProgramStart::run() {
     restorePages();
     instrument_->emptyLog();
     if (const QString problem = instrument_->logProblem(); !problem.isEmpty())
-        messages_.warn(QStringLiteral("Befehlsprotokoll / command log"), problem);
+        messages_.warn(spoken(QStringLiteral("Befehlsprotokoll"), QStringLiteral("Command log")),
+                       problem);
     window_->selectFirstPage();
     if (automaticInitialisation()) {
         initialisation_->INIT_Taste_Click();
@@ -64,6 +78,7 @@ void ProgramStart::run() {
     }
     finishTabControl();
     window_->settings().startUpDone();
+    messages_.startUpDone();
 }
 
 // Told before anything reads the folder. The settings store keeps what was
@@ -75,23 +90,25 @@ void ProgramStart::run() {
 // loader's to report.
 void ProgramStart::reportBrokenDataFolder() {
     const QFileInfo folder(data_.path());
-    const QString title = QStringLiteral("Datenordner / data folder");
+    const QString title = spoken(QStringLiteral("Datenordner"), QStringLiteral("Data folder"));
     if (!folder.isDir()) {
-        messages_.warn(
-            title,
-            QStringLiteral("Den Datenordner \"%1\" gibt es nicht. Das Programm zeigt seine "
-                           "eingebauten Texte und Werte; geänderte Einstellungen werden nicht "
-                           "gespeichert.\nThe data folder \"%1\" does not exist. The program "
-                           "shows its built-in texts and values; changed settings are not saved.")
-                .arg(data_.path()));
+        messages_.warn(title,
+                       spoken(QStringLiteral("Den Datenordner \"%1\" gibt es nicht. Das Programm "
+                                             "zeigt seine eingebauten Texte und Werte; geänderte "
+                                             "Einstellungen werden nicht gespeichert."),
+                              QStringLiteral("The data folder \"%1\" does not exist. The program "
+                                             "shows its built-in texts and values; changed "
+                                             "settings are not saved."))
+                           .arg(data_.path()));
         window_->settings().startUpToldMissingFolder();
         return;
     }
     if (!folder.isWritable())
         messages_.warn(title,
-                       QStringLiteral("Der Datenordner \"%1\" ist schreibgeschützt: geänderte "
-                                      "Einstellungen werden nicht gespeichert.\nThe data folder "
-                                      "\"%1\" is read-only: changed settings are not saved.")
+                       spoken(QStringLiteral("Der Datenordner \"%1\" ist schreibgeschützt: "
+                                             "geänderte Einstellungen werden nicht gespeichert."),
+                              QStringLiteral("The data folder \"%1\" is read-only: changed "
+                                             "settings are not saved."))
                            .arg(data_.path()));
     for (const char* name : {kGeneralFile, kDataSetFile, kSerialFile})
         reportBrokenSettingsFile(name);
@@ -99,32 +116,38 @@ void ProgramStart::reportBrokenDataFolder() {
 
 void ProgramStart::reportBrokenSettingsFile(const char* name) {
     const QString file = fileIgnoringCase(data_.file(QLatin1String(name)));
-    const QString title = QStringLiteral("Einstellungsdatei / settings file");
+    const QString title =
+        spoken(QStringLiteral("Einstellungsdatei"), QStringLiteral("Settings file"));
     switch (iniFileState(file)) {
     case SettingsFileState::Missing:
     case SettingsFileState::Usable:
         return;
     case SettingsFileState::Unreadable:
-        messages_.warn(title, QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen. Ihre "
+        messages_.warn(title,
+                       spoken(QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen. Ihre "
                                              "Einstellungen gelten als leer und werden nicht "
-                                             "gespeichert.\nThe file \"%1\" cannot be read. Its "
-                                             "settings count as empty and are not saved.")
-                                  .arg(file));
+                                             "gespeichert."),
+                              QStringLiteral("The file \"%1\" cannot be read. Its settings count "
+                                             "as empty and are not saved."))
+                           .arg(file));
         break;
     case SettingsFileState::Unparseable:
         messages_.warn(
             title,
-            QStringLiteral("Die Datei \"%1\" ist keine Einstellungsdatei: Sie enthält "
-                           "Nullzeichen oder eine Zeile von mehr als %2 Bytes. Das Programm liest "
-                           "sie nicht und verändert sie nicht; ihre Einstellungen gelten als leer "
-                           "und werden nicht gespeichert.\nThe file \"%1\" is not a settings "
-                           "file: it holds NUL characters or a line longer than %2 bytes. The "
-                           "program neither reads nor changes it; its settings count as empty "
-                           "and are not saved.")
+            spoken(QStringLiteral("Die Datei \"%1\" ist keine Einstellungsdatei: Sie enthält "
+                                  "Nullzeichen oder eine Zeile von mehr als %2 Bytes. Das "
+                                  "Programm liest sie nicht und verändert sie nicht; ihre "
+                                  "Einstellungen gelten als leer und werden nicht gespeichert."),
+                   QStringLiteral("The file \"%1\" is not a settings file: it holds NUL "
+                                  "characters or a line longer than %2 bytes. The program neither "
+                                  "reads nor changes it; its settings count as empty and are not "
+                                  "saved."))
                 .arg(file)
                 .arg(kLongestSettingsLine));
         break;
     }
+    if (QLatin1String(name) != QLatin1String(kSerialFile))
+        unreadableSettings_ = file;
     window_->settings().startUpToldFile(name);
 }
 
@@ -142,8 +165,23 @@ void ProgramStart::restorePages() {
         page->restore();
 }
 
-bool ProgramStart::automaticInitialisation() const {
-    return general("BUS", "IECBUS").toUpper() == QLatin1String("AUTO");
+// The initialisation would send the settings the window shows; over a file
+// it cannot read those are empty, and the instrument keeps its own instead.
+bool ProgramStart::automaticInitialisation() {
+    if (general("BUS", "IECBUS").toUpper() != QLatin1String("AUTO"))
+        return false;
+    if (unreadableSettings_.isEmpty())
+        return true;
+    messages_.warn(
+        spoken(QStringLiteral("Initialisierung"), QStringLiteral("Initialisation")),
+        spoken(QStringLiteral("Die Initialisierung beim Start ist unterblieben: \"%1\" lässt "
+                              "sich nicht lesen, und sie hätte leere Werte an das Gerät gesandt. "
+                              "\"Init\" verbindet, sobald die Datei in Ordnung ist."),
+               QStringLiteral("The initialisation at start did not run: \"%1\" cannot be read, "
+                              "and it would have sent empty values to the instrument. \"Init\" "
+                              "connects once the file is in order."))
+            .arg(unreadableSettings_));
+    return false;
 }
 
 // The tab widths follow the captions, which are final only now.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StartUpMessages.h"
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "translate/CurrentValues.h"
@@ -20,10 +21,11 @@ class OperatorMessages;
 // the initialisation, and an automatic initialisation finds everything in
 // place. Missing or broken files never stop it: a data folder that is
 // missing or read-only, and a settings file that cannot be read or is no
-// settings file, are told to the operator once, before anything reads them,
-// and nothing of the start-up that follows from them (a setting the restore
-// cannot store there) is told again; what other files leave out is reported
-// by the parts that read them.
+// settings file, are told to the operator once, and nothing of the start-up
+// that follows from them (a setting the restore cannot store there) is told
+// again; what other files leave out is reported by the parts that read them.
+// Nothing is shown while the start-up runs: every problem it finds is told
+// once, together, after the window has come up.
 class ProgramStart {
 public:
     // Builds the link and the window over `data`; `messages` reaches the
@@ -40,6 +42,8 @@ public:
     void run();
 
     HMenue& window() { return *window_; }
+    // The operator's messages as the start-up passes them on.
+    OperatorMessages& messages() { return messages_; }
     Initialisation& initialisation() { return *initialisation_; }
     InstrumentLink& instrument() { return *instrument_; }
     const DataFolder& data() const { return data_; }
@@ -52,11 +56,14 @@ private:
     void wireWindow();
     void chooseStoredInterface();
     void restorePages();
-    bool automaticInitialisation() const;
+    bool automaticInitialisation();
     void finishTabControl();
 
     DataFolder data_;
-    OperatorMessages& messages_;
+    StartUpMessages messages_;
+    // A settings file the start-up found it cannot read: an initialisation
+    // would send empty values over the instrument's own.
+    QString unreadableSettings_;
     Captions captions_;
     CurrentValues current_;
     std::unique_ptr<InstrumentLink> instrument_;

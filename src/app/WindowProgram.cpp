@@ -150,7 +150,7 @@ int runWindowProgram(const WindowArguments& arguments, const QString& programFol
     // follow from it. A folder that does not exist at all the start-up
     // reports itself, once.
     if (!data.problem.isEmpty() && QFileInfo(data.folder.path()).isDir())
-        messages.warn(QStringLiteral("zor-rds"), data.problem);
+        start.messages().warn(QStringLiteral("zor-rds"), data.problem);
     start.run();
     if (messages.endRequested())
         return 0;

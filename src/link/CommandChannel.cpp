@@ -6,6 +6,7 @@
 #include "link/LinkState.h"
 #include "link/SerialLine.h"
 #include "link/Waiting.h"
+#include "settings/MessageLanguage.h"
 #include "settings/OperatorMessages.h"
 #include "settings/AnsiText.h"
 #include "settings/Captions.h"
@@ -14,7 +15,6 @@ namespace zor {
 
 namespace {
 
-const QString kSerialTitle = QStringLiteral("Kommunikationsparameter");
 const QString kGenerator = QStringLiteral("ZOR");
 const QString kCoderQuery = QStringLiteral(":STEREO:DIRECT? ");
 
@@ -35,6 +35,12 @@ constexpr int kNoAnswer = 145;
 const QByteArray kLineFeed = QByteArrayLiteral("\n");
 const QByteArray kQueryEnd = QByteArrayLiteral("\r\n");
 const QByteArray kWakeUp = QByteArrayLiteral("\r");
+
+// The title of the link's own messages about the serial line.
+QString serialTitle() {
+    return spoken(QStringLiteral("Kommunikationsparameter"),
+                  QStringLiteral("Communication parameters"));
+}
 
 } // namespace
 
@@ -243,44 +249,46 @@ void CommandChannel::readBus(QString& buffer) {
 bool CommandChannel::openSerial() {
     if (serial_.isOpen())
         return true;
-    if (serial_.open()) {
-        stallReported_ = false;
+    if (serial_.open())
         return true;
-    }
-    messages_.warn(kSerialTitle,
-                   QStringLiteral("Die serielle Schnittstelle %1 (ComPort %2) lässt sich nicht "
-                                  "öffnen:\n%3\n\nEs wird nichts gesendet. Eine neue "
-                                  "Initialisierung versucht es wieder.")
+    messages_.warn(serialTitle(),
+                   spoken(QStringLiteral("Die serielle Schnittstelle %1 (ComPort %2) lässt sich "
+                                         "nicht öffnen:\n%3\n\nEs wird nichts gesendet. Eine neue "
+                                         "Initialisierung versucht es wieder."),
+                          QStringLiteral("The serial port %1 (ComPort %2) cannot be opened:\n%3"
+                                         "\n\nNothing is sent. A new initialisation tries "
+                                         "again."))
                        .arg(serial_.deviceName())
                        .arg(serial_.portNumber())
                        .arg(serial_.errorText()));
     return false;
 }
 
-// A line that went away is closed, so every later command and query stops at
-// the closed port and this is told once per loss. A stalled write leaves the
-// port open; it is told once per opening, as every later command would only
-// repeat the same news.
+// A line that went away, or one that does not take a write within its
+// second (a handshake that never releases), is closed: every later command
+// and query stops at the closed port, without another second's wait, until
+// an initialisation opens it again, and the loss is told once.
 void CommandChannel::reportSerialFailure() {
-    if (serial_.isOpen()) {
-        if (stallReported_)
-            return;
-        stallReported_ = true;
-        messages_.warn(kSerialTitle,
-                       QStringLiteral("Über die serielle Schnittstelle %1 lassen sich keine "
-                                      "Daten senden:\n%2")
-                           .arg(serial_.deviceName(), serial_.errorText()));
-        return;
-    }
+    const bool stalled = serial_.isOpen();
+    if (stalled)
+        serial_.close();
     if (lineLost_)
         lineLost_();
-    messages_.warn(kSerialTitle,
-                   QStringLiteral("Die Verbindung über die serielle Schnittstelle %1 ist "
-                                  "unterbrochen:\n%2\n\nDie Schnittstelle wurde geschlossen; es "
-                                  "wird nichts mehr gesendet. Sobald das Gerät wieder "
-                                  "angeschlossen ist, verbindet eine neue Initialisierung "
-                                  "wieder.")
-                       .arg(serial_.deviceName(), serial_.errorText()));
+    const QString what =
+        stalled ? spoken(QStringLiteral("Über die serielle Schnittstelle %1 lassen sich keine "
+                                        "Daten senden:\n%2"),
+                         QStringLiteral("The serial port %1 takes no data:\n%2"))
+                : spoken(QStringLiteral("Die Verbindung über die serielle Schnittstelle %1 ist "
+                                        "unterbrochen:\n%2"),
+                         QStringLiteral("The connection over the serial port %1 is broken:\n%2"));
+    messages_.warn(serialTitle(),
+                   what.arg(serial_.deviceName(), serial_.errorText()) + QStringLiteral("\n\n") +
+                       spoken(QStringLiteral("Die Schnittstelle wurde geschlossen; es wird nichts "
+                                             "mehr gesendet. Sobald das Gerät wieder bereit ist, "
+                                             "verbindet eine neue Initialisierung wieder."),
+                              QStringLiteral("The port was closed; nothing more is sent. Once the "
+                                             "instrument is ready again, a new initialisation "
+                                             "connects again.")));
 }
 
 QueryResult CommandChannel::noValue(const QString& auswahl) const {

@@ -27,10 +27,11 @@ struct LinkState;
 // discarded before the next command or query, so it never passes for
 // another query's answer.
 //
-// A serial port that cannot be opened or goes away during the run is closed
-// and reported once ("Kommunikationsparameter"); commands and queries for a
-// closed port are dropped without further messages (queries give their
-// no-answer texts at once) until an initialisation opens the port again.
+// A serial port that cannot be opened, goes away during the run or does not
+// take a write within a second is closed and reported once; commands and
+// queries for a closed port are dropped without further messages (queries
+// give their no-answer texts at once) until an initialisation opens the port
+// again.
 class CommandChannel {
 public:
     CommandChannel(LinkState& state, SerialLine& serial, BusAdapter& bus, CommandLog& log,
@@ -100,7 +101,6 @@ private:
     // The last bus read ended without END: the device may still hold the
     // rest of its answer, or an answer that came after the time-out.
     bool busAnswerLeft_ = false;
-    bool stallReported_ = false;
     std::function<void()> lineLost_;
 };
 

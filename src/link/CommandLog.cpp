@@ -2,6 +2,7 @@
 
 #include "settings/AnsiText.h"
 #include "settings/FileEntry.h"
+#include "settings/MessageLanguage.h"
 #include "settings/NumberText.h"
 
 #include <QFile>
@@ -60,11 +61,12 @@ QString CommandLog::problem() const {
     const FileEntry entry(path_);
     if (!entry.isSpecial())
         return {};
-    return QStringLiteral("An der Stelle des Befehlsprotokolls \"%1\" steht %2. Das Programm "
-                          "öffnet es nicht und schreibt kein Protokoll.\nIn place of the command "
-                          "log \"%1\" there is %3. The program does not open it and writes no "
-                          "log.")
-        .arg(path_, entry.germanName(), entry.englishName());
+    return spoken(QStringLiteral("An der Stelle des Befehlsprotokolls \"%1\" steht %2. Das "
+                                 "Programm öffnet es nicht und schreibt kein Protokoll.")
+                      .arg(path_, entry.germanName()),
+                  QStringLiteral("In place of the command log \"%1\" there is %2. The program "
+                                 "does not open it and writes no log.")
+                      .arg(path_, entry.englishName()));
 }
 
 } // namespace zor

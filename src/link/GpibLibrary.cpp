@@ -2,6 +2,7 @@
 
 #include "GpibCodes.h"
 #include "settings/FileEntry.h"
+#include "settings/MessageLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -109,8 +110,10 @@ bool GpibLibrary::tryLoad(const QString& file) {
     if (QDir::fromNativeSeparators(file).contains(u'/')) {
         const FileEntry entry(file);
         if (entry.isSpecial()) {
-            loadError_ = QStringLiteral("%1: An dieser Stelle steht %2. / In its place there is %3.")
-                             .arg(file, entry.germanName(), entry.englishName());
+            loadError_ = spoken(QStringLiteral("%1: An dieser Stelle steht %2.")
+                                    .arg(file, entry.germanName()),
+                                QStringLiteral("%1: In its place there is %2.")
+                                    .arg(file, entry.englishName()));
             return false;
         }
     }
@@ -122,8 +125,8 @@ bool GpibLibrary::tryLoad(const QString& file) {
     flavour_ = flavourOf(file, library_);
     const bool calls = resolveCalls();
     if (!calls || !resolveStatus()) {
-        loadError_ = QStringLiteral("%1: keine IEEE-488-Treiberbibliothek (es fehlt: %2). / "
-                                    "no IEEE-488 driver library (missing: %2).")
+        loadError_ = spoken(QStringLiteral("%1: keine IEEE-488-Treiberbibliothek (es fehlt: %2)."),
+                            QStringLiteral("%1: no IEEE-488 driver library (missing: %2)."))
                          .arg(file, calls ? QStringLiteral("ibsta, iberr, ibcnt")
                                           : missingCalls().join(QStringLiteral(", ")));
         library_.unload();
@@ -163,9 +166,9 @@ QStringList GpibLibrary::missingCalls() const {
 QString GpibLibrary::problem() const {
     if (loaded_)
         return {};
-    return QStringLiteral("Die IEEE-488-Treiberbibliothek lässt sich nicht verwenden. / The "
-                          "IEEE-488 driver library cannot be used.\n") +
-           loadError_;
+    return spoken(QStringLiteral("Die IEEE-488-Treiberbibliothek lässt sich nicht verwenden."),
+                  QStringLiteral("The IEEE-488 driver library cannot be used.")) +
+           u'\n' + loadError_;
 }
 
 // The calling thread's status functions where the library has them; NI's

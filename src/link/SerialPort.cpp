@@ -3,6 +3,7 @@
 #include "link/LineSettings.h"
 #include "link/Waiting.h"
 #include "settings/FileEntry.h"
+#include "settings/MessageLanguage.h"
 #include "settings/SerialSettings.h"
 
 #include <QDeadlineTimer>
@@ -96,14 +97,16 @@ QString staleLockText(const QString& device) {
         if (!number || process <= 0 || ::kill(static_cast<pid_t>(process), 0) == 0 ||
             errno != ESRCH)
             return {};
-        return QStringLiteral("\nDie Sperrdatei \"%1\" stammt von Prozess %2, den es nicht mehr "
-                              "gibt. Solange sie besteht, lässt sich die Schnittstelle nicht "
-                              "öffnen; sie muss gelöscht werden (wenn nötig vom Administrator)."
-                              "\nThe lock file \"%1\" was left by process %2, which no longer "
-                              "exists. While it is there the port cannot be opened; it has to be "
-                              "removed (by an administrator if need be).")
-            .arg(path)
-            .arg(process);
+        return u'\n' + spoken(QStringLiteral("Die Sperrdatei \"%1\" stammt von Prozess %2, den es "
+                                             "nicht mehr gibt. Solange sie besteht, lässt sich "
+                                             "die Schnittstelle nicht öffnen; sie muss gelöscht "
+                                             "werden (wenn nötig vom Administrator)."),
+                              QStringLiteral("The lock file \"%1\" was left by process %2, which "
+                                             "no longer exists. While it is there the port cannot "
+                                             "be opened; it has to be removed (by an "
+                                             "administrator if need be)."))
+                           .arg(path)
+                           .arg(process);
     }
     return {};
 }
@@ -191,7 +194,8 @@ bool SerialPort::write(const QByteArray& bytes) {
     if (port_.bytesToWrite() > 0) {
         port_.clear(QSerialPort::Output);
         stillThere();
-        error_ = QStringLiteral("Die Daten konnten nicht gesendet werden (Handshake?).");
+        error_ = spoken(QStringLiteral("Die Daten konnten nicht gesendet werden (Handshake?)."),
+                        QStringLiteral("The data could not be sent (handshake?)."));
         return false;
     }
     return true;
@@ -230,8 +234,9 @@ bool SerialPort::stillThere() {
     if (!deviceGone(error))
         return true;
     // Qt's own description of a hang-up is often a stale, unrelated one.
-    error_ = QStringLiteral("Die Leitung ist getrennt (Gerät entfernt oder Verbindung "
-                            "aufgelegt).");
+    error_ = spoken(QStringLiteral("Die Leitung ist getrennt (Gerät entfernt oder Verbindung "
+                                   "aufgelegt)."),
+                    QStringLiteral("The line is broken (device removed or hung up)."));
     port_.close();
     return false;
 }

@@ -4,6 +4,7 @@
 #include "panel/PageKit.h"
 #include "rds/GroupSequence.h"
 #include "settings/Captions.h"
+#include "settings/MessageLanguage.h"
 #include "settings/OperatorMessages.h"
 #include "settings/SettingsStore.h"
 #include "translate/Instrument.h"
@@ -73,8 +74,8 @@ void GroupsPage::GS_Senden_Click() {
     if (tickedGroups().isEmpty()) {
         context().messages.warn(
             context().texts.text(Text::GroupSequenceHeading),
-            QStringLiteral("Keine Gruppe ausgewählt: es wurde nichts gesendet.\n"
-                           "No group selected: nothing was sent."));
+            spoken(QStringLiteral("Keine Gruppe ausgewählt: es wurde nichts gesendet."),
+                   QStringLiteral("No group selected: nothing was sent.")));
         return;
     }
     Gruppenfolge();

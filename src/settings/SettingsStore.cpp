@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/MessageLanguage.h"
+
 #include "settings/IniFile.h"
 #include "settings/OperatorMessages.h"
 
@@ -32,8 +34,8 @@ bool SettingsStore::write(const char* file, QAnyStringView section, QAnyStringVi
 void SettingsStore::tellNotStored(const QString& key, const QString& path) {
     messages_.warnAfterEvent(
         QStringLiteral("Fehler!"),
-        QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert werden.\n"
-                       "The setting %1 could not be saved in \"%2\".")
+        spoken(QStringLiteral("Die Einstellung %1 konnte nicht in \"%2\" gespeichert werden."),
+               QStringLiteral("The setting %1 could not be saved in \"%2\"."))
             .arg(key, path));
 }
 

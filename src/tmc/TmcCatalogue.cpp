@@ -2,6 +2,7 @@
 
 #include "settings/DataFolder.h"
 #include "settings/FileText.h"
+#include "settings/MessageLanguage.h"
 #include "settings/NumberText.h"
 
 #include <QDir>
@@ -321,16 +322,25 @@ QString faultText(const Tally& tally)
     const QString& code = tally.firstFaultCode;
     switch (tally.firstFault) {
     case Fault::ControlCharacter:
-        return QStringLiteral("Steuerzeichen im Text (keine Textdatei?)");
+        return spoken(QStringLiteral("Steuerzeichen im Text (keine Textdatei?)"),
+                      QStringLiteral("control characters in the text (no text file?)"));
     case Fault::NoSemicolon:
-        return QStringLiteral("kein \";\" zwischen Beschreibung und Code");
+        return spoken(QStringLiteral("kein \";\" zwischen Beschreibung und Code"),
+                      QStringLiteral("no \";\" between description and code"));
     case Fault::CodeNotNumber:
-        return code.isEmpty() ? QStringLiteral("der Code fehlt")
-                              : QStringLiteral("der Code \"%1\" ist keine Dezimalzahl").arg(code);
+        return code.isEmpty()
+                   ? spoken(QStringLiteral("der Code fehlt"), QStringLiteral("the code is missing"))
+                   : spoken(QStringLiteral("der Code \"%1\" ist keine Dezimalzahl"),
+                            QStringLiteral("the code \"%1\" is no decimal number"))
+                         .arg(code);
     case Fault::CodeTooLarge:
-        return QStringLiteral("der Code %1 ist größer als %2").arg(code).arg(kTmcMaxLocationCode);
+        return spoken(QStringLiteral("der Code %1 ist größer als %2"),
+                      QStringLiteral("the code %1 is larger than %2"))
+            .arg(code)
+            .arg(kTmcMaxLocationCode);
     case Fault::CodeOutOfRange:
-        return QStringLiteral("der Code %1 liegt außerhalb von 0 bis %2")
+        return spoken(QStringLiteral("der Code %1 liegt außerhalb von 0 bis %2"),
+                      QStringLiteral("the code %1 lies outside 0 to %2"))
             .arg(code)
             .arg(maxCode(tally.kind));
     case Fault::None:
@@ -345,21 +355,33 @@ std::optional<QString> problemOf(const Tally& tally, const QString& fileName)
     if (tally.firstFault == Fault::None) {
         if (!tally.records.empty())
             return std::nullopt;
-        return QStringLiteral("Die TMC-Liste \"%1\" enthält keinen Eintrag; die Auswahl bleibt leer.")
+        return spoken(QStringLiteral("Die TMC-Liste \"%1\" enthält keinen Eintrag; die Auswahl "
+                                     "bleibt leer."),
+                      QStringLiteral("The TMC list \"%1\" holds no entry; the choice stays "
+                                     "empty."))
             .arg(name);
     }
-    QString text = QStringLiteral("Die TMC-Liste \"%1\" hat in Zeile %2 einen fehlerhaften Eintrag: %3.")
+    QString text = spoken(QStringLiteral("Die TMC-Liste \"%1\" hat in Zeile %2 einen "
+                                         "fehlerhaften Eintrag: %3."),
+                          QStringLiteral("The TMC list \"%1\" has a faulty entry in line %2: "
+                                         "%3."))
                        .arg(name)
                        .arg(tally.firstFaultLine)
                        .arg(faultText(tally));
     if (tally.faulty > 1)
-        text += QStringLiteral(" Fehlerhaft sind %1 Einträge.").arg(tally.faulty);
+        text += spoken(QStringLiteral(" Fehlerhaft sind %1 Einträge."),
+                       QStringLiteral(" %1 entries are faulty."))
+                    .arg(tally.faulty);
     if (tally.records.empty())
-        text += QStringLiteral(" Die Auswahl bleibt leer.");
+        text += spoken(QStringLiteral(" Die Auswahl bleibt leer."),
+                       QStringLiteral(" The choice stays empty."));
     else if (tally.skipped == 1)
-        text += QStringLiteral(" Ein Eintrag fehlt in der Auswahl.");
+        text += spoken(QStringLiteral(" Ein Eintrag fehlt in der Auswahl."),
+                       QStringLiteral(" One entry is missing from the choice."));
     else if (tally.skipped > 1)
-        text += QStringLiteral(" %1 Einträge fehlen in der Auswahl.").arg(tally.skipped);
+        text += spoken(QStringLiteral(" %1 Einträge fehlen in der Auswahl."),
+                       QStringLiteral(" %1 entries are missing from the choice."))
+                    .arg(tally.skipped);
     return text;
 }
 
@@ -370,7 +392,8 @@ TmcEntryTable unreadable(TmcCatalogueKind kind, const QString& fileName, const Q
             {},
             {},
             {},
-            QStringLiteral("Die TMC-Liste \"%1\" %2; die Auswahl bleibt leer.")
+            spoken(QStringLiteral("Die TMC-Liste \"%1\" %2; die Auswahl bleibt leer."),
+                   QStringLiteral("The TMC list \"%1\" %2; the choice stays empty."))
                 .arg(shownName(fileName), reason)};
 }
 
@@ -487,21 +510,27 @@ TmcEntryTable readTmcEntryTable(TmcCatalogueKind kind, const QString& path)
     const QString file = fileIgnoringCase(path);
     const QFileInfo info(file);
     if (!info.exists())
-        return unreadable(kind, path, QStringLiteral("fehlt"));
+        return unreadable(kind, path, spoken(QStringLiteral("fehlt"), QStringLiteral("is missing")));
     if (!info.isFile())
-        return unreadable(kind, file, QStringLiteral("ist keine Datei"));
+        return unreadable(kind, file,
+                          spoken(QStringLiteral("ist keine Datei"), QStringLiteral("is no file")));
     if (info.size() > kMaxFileSize)
         return unreadable(kind, file,
-                          QStringLiteral("ist größer als %1 MB und wird nicht gelesen")
+                          spoken(QStringLiteral("ist größer als %1 MB und wird nicht gelesen"),
+                                 QStringLiteral("is larger than %1 MB and is not read"))
                               .arg(kMaxFileSizeMegabytes));
     QFile catalogue(file);
     if (!catalogue.open(QIODevice::ReadOnly))
-        return unreadable(kind, file, QStringLiteral("kann nicht gelesen werden (%1)")
-                                          .arg(catalogue.errorString()));
+        return unreadable(kind, file,
+                          spoken(QStringLiteral("kann nicht gelesen werden (%1)"),
+                                 QStringLiteral("cannot be read (%1)"))
+                              .arg(catalogue.errorString()));
     const QByteArray bytes = catalogue.readAll();
     if (catalogue.error() != QFileDevice::NoError)
-        return unreadable(kind, file, QStringLiteral("kann nicht gelesen werden (%1)")
-                                          .arg(catalogue.errorString()));
+        return unreadable(kind, file,
+                          spoken(QStringLiteral("kann nicht gelesen werden (%1)"),
+                                 QStringLiteral("cannot be read (%1)"))
+                              .arg(catalogue.errorString()));
     return tmcEntryTableFromBytes(kind, bytes, file);
 }
 

@@ -2,6 +2,7 @@
 
 #include "panel/DisplayLabel.h"
 #include "panel/PageKit.h"
+#include "settings/MessageLanguage.h"
 #include "settings/OperatorMessages.h"
 #include "settings/SettingsStore.h"
 #include "tmc/TmcCatalogue.h"
@@ -120,7 +121,8 @@ void TmcPage::prepare() {
     // again.
     for (const auto& [file, problem] : problems) {
         if (problem && !context().settings.toldAtStartUp(file))
-            context().messages.warn(QStringLiteral("TMC-Liste"), *problem);
+            context().messages.warn(spoken(QStringLiteral("TMC-Liste"), QStringLiteral("TMC list")),
+                                    *problem);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "settings/Captions.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
+#include "settings/MessageLanguage.h"
 #include "settings/OperatorMessages.h"
 #include "settings/SettingsStore.h"
 #include "settings/TextTable.h"
@@ -47,6 +48,7 @@ QString CaptionLoader::ptySection(const QString& language, const QString& mode) 
 }
 
 void CaptionLoader::run() {
+    useMessageLanguage(window_.language());
     const LanguageTexts texts(languageFile_, window_.language());
     windowCaptions(texts);
     textTable(texts);
@@ -105,39 +107,44 @@ QList<CaptionLoader::Problem> CaptionLoader::problems(const LanguageTexts& texts
     QList<Problem> found;
     if (texts.language().isEmpty()) {
         if (generalUsable)
-            found.append({kGeneralFile,
-                          QStringLiteral("In \"%1\" ist keine Sprache eingestellt (Abschnitt "
-                                         "[Sprache], Schlüssel \"Sprache\").\nNo language is set "
-                                         "in \"%1\".")
+            found.append({kGeneralFile, QStringLiteral("no language"),
+                          spoken(QStringLiteral("In \"%1\" ist keine Sprache eingestellt "
+                                                "(Abschnitt [Sprache], Schlüssel \"Sprache\")."),
+                                 QStringLiteral("No language is set in \"%1\" (section "
+                                                "[Sprache], key \"Sprache\")."))
                               .arg(generalFile_)});
     } else if (languageState == SettingsFileState::Missing ||
                languageState == SettingsFileState::Unreadable) {
         found.append(
-            {kLanguageFile, QStringLiteral("Die Sprachdatei \"%1\" fehlt oder ist nicht lesbar.\n"
-                                           "The language file \"%1\" is missing or cannot be read.")
-                                .arg(languageFile_)});
+            {kLanguageFile, QStringLiteral("missing"),
+             spoken(QStringLiteral("Die Sprachdatei \"%1\" fehlt oder ist nicht lesbar."),
+                    QStringLiteral("The language file \"%1\" is missing or cannot be read."))
+                 .arg(languageFile_)});
     } else if (languageState == SettingsFileState::Unparseable) {
-        found.append({kLanguageFile,
-                      QStringLiteral("Die Sprachdatei \"%1\" ist keine Textdatei (sie enthält "
-                                     "Nullzeichen oder eine Zeile von mehr als %2 Bytes) und wird "
-                                     "weder gelesen noch verändert.\nThe language file \"%1\" is "
-                                     "not a text file (it holds NUL characters or a line longer "
-                                     "than %2 bytes); it is neither read nor changed.")
+        found.append({kLanguageFile, QStringLiteral("binary"),
+                      spoken(QStringLiteral("Die Sprachdatei \"%1\" ist keine Textdatei (sie "
+                                            "enthält Nullzeichen oder eine Zeile von mehr als %2 "
+                                            "Bytes) und wird weder gelesen noch verändert."),
+                             QStringLiteral("The language file \"%1\" is not a text file (it "
+                                            "holds NUL characters or a line longer than %2 bytes); "
+                                            "it is neither read nor changed."))
                           .arg(languageFile)
                           .arg(kLongestSettingsLine)});
     } else if (texts.noneFound()) {
-        found.append({kLanguageFile,
-                      QStringLiteral("Die Sprachdatei \"%1\" enthält keine Texte im Abschnitt "
-                                     "[%2].\nThe language file \"%1\" holds no texts in section "
-                                     "[%2].")
+        found.append({kLanguageFile, QStringLiteral("no texts in ") + texts.language(),
+                      spoken(QStringLiteral("Die Sprachdatei \"%1\" enthält keine Texte im "
+                                            "Abschnitt [%2]."),
+                             QStringLiteral("The language file \"%1\" holds no texts in section "
+                                            "[%2]."))
                           .arg(languageFile, texts.language())});
     }
     if (generalUsable && std::all_of(ptyNames.cbegin(), ptyNames.cend(),
                                      [](const QString& name) { return name.isEmpty(); }))
         found.append(
-            {kGeneralFile, QStringLiteral("\"%1\" enthält keine Programmtypen im Abschnitt [%2].\n"
-                                          "\"%1\" holds no programme types in section [%2].")
-                               .arg(generalFile_, ptySection)});
+            {kGeneralFile, QStringLiteral("no programme types in ") + ptySection,
+             spoken(QStringLiteral("\"%1\" enthält keine Programmtypen im Abschnitt [%2]."),
+                    QStringLiteral("\"%1\" holds no programme types in section [%2]."))
+                 .arg(generalFile_, ptySection)});
     return found;
 }
 
@@ -147,17 +154,17 @@ void CaptionLoader::report(const QList<Problem>& found) {
     const SettingsStore& settings = window_.settings();
     QStringList unreported;
     for (const Problem& problem : found) {
-        if (reported_.contains(problem.text))
+        if (reported_.contains(problem.what))
             continue;
-        reported_.insert(problem.text);
+        reported_.insert(problem.what);
         if (!settings.toldAtStartUp(problem.file))
             unreported << problem.text;
     }
     if (unreported.isEmpty())
         return;
-    unreported << QStringLiteral("Die Fenster zeigen ihre eingebauten Texte.\n"
-                                 "The window shows its built-in captions.");
-    window_.messages().warn(QStringLiteral("Sprachdatei / language file"),
+    unreported << spoken(QStringLiteral("Das Fenster zeigt seine eingebauten Texte."),
+                         QStringLiteral("The window shows its built-in captions."));
+    window_.messages().warn(spoken(QStringLiteral("Sprachdatei"), QStringLiteral("Language file")),
                             unreported.join(QStringLiteral("\n\n")));
 }
 

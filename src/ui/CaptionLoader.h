@@ -38,6 +38,8 @@ public:
 private:
     struct Problem {
         const char* file;
+        // What the problem is, the same whatever language tells it.
+        QString what;
         QString text;
     };
 

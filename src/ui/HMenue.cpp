@@ -9,6 +9,7 @@
 #include "rds/EonPage.h"
 #include "rds/GroupsPage.h"
 #include "rds/RdsPage.h"
+#include "settings/MessageLanguage.h"
 #include "settings/OperatorMessages.h"
 #include "tmc/TmcPage.h"
 #include "translate/Instrument.h"
@@ -218,6 +219,7 @@ void HMenue::chooseInterface(Interface chosen) {
 
 void HMenue::chooseLanguage(const QString& language) {
     language_ = language;
+    useMessageLanguage(language);
     if (storeGeneral(QStringLiteral("Sprache"), QStringLiteral("Sprache"), language))
         Beschrifter();
     else

@@ -1,11 +1,12 @@
 #include "ui/RS232Set.h"
 
+#include "panel/Fonts.h"
+#include "panel/PageKit.h"
+#include "settings/MessageLanguage.h"
+#include "settings/NumberText.h"
 #include "settings/OperatorMessages.h"
 #include "settings/SerialSettings.h"
 #include "translate/Instrument.h"
-#include "panel/Fonts.h"
-#include "panel/PageKit.h"
-#include "settings/NumberText.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -292,10 +293,11 @@ void RS232Set::OKButton_Click() {
     if (chosen != instrument_.serialPortNumber() && !portWorks(chosen))
         return;
     if (!settings_.writeAll()) {
-        messages_.warn(kTitle, QStringLiteral("Die Einstellungen lassen sich nicht in \"%1\" "
-                                              "speichern.\nThe settings cannot be saved in "
-                                              "\"%1\".")
-                                   .arg(settings_.filePath()));
+        messages_.warn(kTitle,
+                       spoken(QStringLiteral("Die Einstellungen lassen sich nicht in \"%1\" "
+                                             "speichern."),
+                              QStringLiteral("The settings cannot be saved in \"%1\"."))
+                           .arg(settings_.filePath()));
         return;
     }
     settings_.readAll();
@@ -325,10 +327,11 @@ bool RS232Set::portWorks(int number) {
 void RS232Set::chooseDemo(const QString& demo) {
     settings_.demo = demo;
     if (!settings_.writeDemo())
-        messages_.warn(kTitle, QStringLiteral("Die Demo-Einstellung lässt sich nicht in \"%1\" "
-                                              "speichern.\nThe demo setting cannot be saved in "
-                                              "\"%1\".")
-                                   .arg(settings_.filePath()));
+        messages_.warn(kTitle,
+                       spoken(QStringLiteral("Die Demo-Einstellung lässt sich nicht in \"%1\" "
+                                             "speichern."),
+                              QStringLiteral("The demo setting cannot be saved in \"%1\"."))
+                           .arg(settings_.filePath()));
 }
 
 } // namespace zor

@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace zor {
 namespace {
@@ -162,6 +165,31 @@ TEST_F(LinkFaultTest, InitWhileTheLineIsStillGoneLeavesTheWindowReadyForTheNextI
     EXPECT_EQ(ask(kPs, false), QStringLiteral("ZOR RDS "));
     EXPECT_TRUE(second.recorded().startsWith(kInitialisationStart));
     EXPECT_EQ(messages.warnings.size(), 2);
+}
+
+// A line that no longer takes data (a handshake that never releases: here a
+// pseudo-terminal nobody reads) holds the window once, for its second; the
+// port then counts as gone, as an unplugged one does.
+TEST_F(LinkFaultTest, ALineThatTakesNoDataIsClosedAfterItsSecond) {
+    const int unread = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(unread, 0);
+    ASSERT_EQ(::grantpt(unread), 0);
+    ASSERT_EQ(::unlockpt(unread), 0);
+    prepare(false);
+    atLink();
+    setSerial("Port1", QString::fromLocal8Bit(::ptsname(unread)));
+    startUp();
+    window().INIT_Taste()->click();
+    expectConnected(true);
+    int sent = 0;
+    while (sent < 2000 && start().instrument().send("PS", QStringLiteral("FULL %1").arg(sent)))
+        ++sent;
+    EXPECT_LT(sent, 2000);
+    EXPECT_FALSE(start().instrument().send("PS", QStringLiteral("LATER")));
+    expectConnected(false);
+    ASSERT_EQ(messages.warnings.size(), 1) << messages.warnings.join('\n').toStdString();
+    EXPECT_TRUE(messages.warnings[0].contains(QStringLiteral("Daten senden")));
+    ::close(unread);
 }
 
 // An answer that came after its own query had given up is discarded before

@@ -10,6 +10,7 @@
 #include "ui/QueryPage.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -107,6 +108,43 @@ TEST_F(ProgramStartTest, AutoInitialisesOverTheSerialLineInTheInstrumentsOrder) 
     const QByteArray again = first + "\r\r" + initialisation("BIN=1");
     ASSERT_TRUE(sim.waitForRecorded(again.size(), 3000));
     EXPECT_EQ(sim.recorded().toStdString(), again.toStdString());
+}
+
+// Missing files hold nothing up: the initialisation runs, and what the
+// start-up found is told once, together, after it.
+TEST_F(ProgramStartTest, StartUpProblemsAreToldTogetherAfterTheInitialisation) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
+    connectedData();
+    serialTo(sim);
+    QFile::remove(path(QLatin1String(kEventFile)));
+    QFile::remove(path(QLatin1String(kLanguageFile)));
+    startUp();
+    const QByteArray sent = "\r" + initialisation("BIN=0");
+    ASSERT_TRUE(sim.waitForRecorded(sent.size(), 3000));
+    EXPECT_EQ(sim.recorded().toStdString(), sent.toStdString());
+    ASSERT_EQ(messages.warnings.size(), 1) << messages.warnings.join('\n').toStdString();
+    EXPECT_TRUE(messages.warnings[0].contains(QLatin1String(kEventFile)));
+    EXPECT_TRUE(messages.warnings[0].contains(QLatin1String(kLanguageFile)));
+}
+
+// Over a data set it cannot read the start sends nothing, and says so in
+// the folder's language alone.
+TEST_F(ProgramStartTest, AnUnreadableDataSetIsNotSentAndToldInTheFoldersLanguage) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
+    connectedData();
+    setGeneral("Sprache", "Sprache", QStringLiteral("english"));
+    serialTo(sim);
+    folder.put(kDataSetFile, folder.bytes(kDataSetFile) + QByteArray(1, '\0'));
+    startUp();
+    ASSERT_EQ(messages.warnings.size(), 1);
+    const QString told = messages.warnings[0];
+    EXPECT_TRUE(told.contains(QStringLiteral("is not a settings file"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("initialisation at start did not run")));
+    EXPECT_FALSE(told.contains(QStringLiteral("Die "))) << told.toStdString();
+    expectNotConnected();
+    EXPECT_FALSE(sim.waitForRecorded(1, 300));
 }
 
 TEST_F(ProgramStartTest, ABusDeviceThatCannotBeClearedStopsTheInitialisation) {

@@ -9,6 +9,7 @@
 #include "link/LinkState.h"
 #include "link/SerialPort.h"
 #include "settings/Captions.h"
+#include "settings/MessageLanguage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@ namespace {
 // The initialisation's first status box names the library and the loader's
 // reason; the second one keeps its usual text.
 TEST(UnusableDriverLibrary, TheFirstStatusMessageNamesTheFileAndWhy) {
+    useMessageLanguage(QStringLiteral("english"));
     QTemporaryDir dir;
     const QString text = dir.filePath("notes.txt");
     QFile notes(text);

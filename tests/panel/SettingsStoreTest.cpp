@@ -28,7 +28,7 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenIsToldOncePerFileUntilAWriteWo
     EXPECT_TRUE(write(kGeneralFile, "TA_ON"));
     EXPECT_EQ(told(), QStringList{QStringLiteral(
                           "Fehler! | Die Einstellung PS konnte nicht in \"%1\" gespeichert "
-                          "werden.\nThe setting PS could not be saved in \"%1\".")
+                          "werden.")
                                       .arg(folder.path(kDataSetFile))});
     QDir(folder.path()).rmdir(QLatin1String(kDataSetFile));
     EXPECT_TRUE(write(kDataSetFile, "PI"));

@@ -5,6 +5,7 @@
 #include "panel/DisplayLabel.h"
 #include "panel/LimitedTextEdit.h"
 #include "panel/PictureSwitch.h"
+#include "panel/SwitchAccessible.h"
 #include "panel/TypedLength.h"
 #include "settings/DataFolder.h"
 
@@ -49,6 +50,7 @@ QStyle* frameStyle() {
 PageKit::PageKit(QWidget* scope, QString pictureFolder, int stripTwips)
     : scope_(scope), pictureFolder_(std::move(pictureFolder)), stripTwips_(stripTwips) {
     markNameScope(scope_);
+    installSwitchAccessible();
 }
 
 QString PageKit::arrayName(const QString& array, int index) {

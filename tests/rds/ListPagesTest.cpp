@@ -5,6 +5,7 @@
 #include "rds/EonPage.h"
 #include "rds/GroupsPage.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -147,6 +148,24 @@ TEST_F(ListPagesTest, RestoreBringsListsAndTheOtherNetworkBack) {
                            current.eonTa, current.eonTp}),
               QStringList({"D3C3", "OTHER", "5", "D3C3", "0", "1"}));
     EXPECT_EQ(eon.EON_PTY_Combo()->currentText(), QStringLiteral("Type 5"));
+    EXPECT_EQ(dataSet("EON_TP"), QStringLiteral("1"));
+}
+
+// A screen reader's toggle or press acts as a click: the list it switches to
+// is the one shown, the check box sends and stores.
+TEST_F(ListPagesTest, AnAssistiveToolSwitchesAsAClickDoes) {
+    const auto act = [](QWidget* control, const QString& action) {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+    };
+    setDataSet("AF_LISTE1", "98.5,87.6,101.3");
+    setDataSet("AF_Liste3", "95.0");
+    af.restore();
+    act(af.AFList_Opt(2), QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(af.AFList_Opt(2)->isChecked());
+    EXPECT_EQ(af.AF_TN()->text(), QStringLiteral("95.0"));
+    act(eon.EON_TP_Check(), QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(eon.EON_TP_Check()->isChecked());
+    EXPECT_EQ(sent(), QStringList({"EON_TP=1"}));
     EXPECT_EQ(dataSet("EON_TP"), QStringLiteral("1"));
 }
 

@@ -283,9 +283,14 @@ void RS232Set::showStoredChoices() {
     (echoIsOn(settings_.echo) ? EchoOn_ : EchoOff_)->setChecked(true);
 }
 
+// A long device name (a link under /dev/serial/by-id) loses its middle
+// rather than its end, which tells one adapter from the next; the tooltip
+// names it whole.
 void RS232Set::showPortDevice(int number) {
-    ComPort_Geraet_->setText(settings_.deviceOfPort(number));
-    ComPort_Geraet_->setToolTip(ComPort_Geraet_->text());
+    const QString device = settings_.deviceOfPort(number);
+    ComPort_Geraet_->setText(ComPort_Geraet_->fontMetrics().elidedText(
+        device, Qt::ElideMiddle, ComPort_Geraet_->contentsRect().width()));
+    ComPort_Geraet_->setToolTip(device);
 }
 
 void RS232Set::OKButton_Click() {

@@ -36,11 +36,9 @@ const QByteArray kLineFeed = QByteArrayLiteral("\n");
 const QByteArray kQueryEnd = QByteArrayLiteral("\r\n");
 const QByteArray kWakeUp = QByteArrayLiteral("\r");
 
-// The title of the link's own messages about the serial line.
-QString serialTitle() {
-    return spoken(QStringLiteral("Kommunikationsparameter"),
-                  QStringLiteral("Communication parameters"));
-}
+// The title of every message about the serial line, in every language, as
+// the serial settings dialog's own.
+const QString kSerialTitle = QStringLiteral("Kommunikationsparameter");
 
 } // namespace
 
@@ -251,7 +249,7 @@ bool CommandChannel::openSerial() {
         return true;
     if (serial_.open())
         return true;
-    messages_.warn(serialTitle(),
+    messages_.warn(kSerialTitle,
                    spoken(QStringLiteral("Die serielle Schnittstelle %1 (ComPort %2) lässt sich "
                                          "nicht öffnen:\n%3\n\nEs wird nichts gesendet. Eine neue "
                                          "Initialisierung versucht es wieder."),
@@ -281,7 +279,7 @@ void CommandChannel::reportSerialFailure() {
                 : spoken(QStringLiteral("Die Verbindung über die serielle Schnittstelle %1 ist "
                                         "unterbrochen:\n%2"),
                          QStringLiteral("The connection over the serial port %1 is broken:\n%2"));
-    messages_.warn(serialTitle(),
+    messages_.warn(kSerialTitle,
                    what.arg(serial_.deviceName(), serial_.errorText()) + QStringLiteral("\n\n") +
                        spoken(QStringLiteral("Die Schnittstelle wurde geschlossen; es wird nichts "
                                              "mehr gesendet. Sobald das Gerät wieder bereit ist, "

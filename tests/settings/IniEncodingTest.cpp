@@ -1,20 +1,14 @@
-#include "SettingsFolder.h"
 #include "settings/AnsiText.h"
 #include "settings/IniFile.h"
 #include "settings/IniText.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/TestDataFolder.h"
 
 namespace zor {
 namespace {
 
-const QString kDevice = QStringLiteral("Ger\u00e4t");
-const QString kMicro = QStringLiteral("\u00b5s");
-
-TEST(AnsiText, EveryByteSurvivesTheRoundTrip)
-{
+// Every byte survives the Windows-1252 round trip; what the code page cannot
+// hold becomes "?".
+TEST(AnsiText, EveryByteSurvivesTheRoundTrip) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
@@ -23,52 +17,38 @@ TEST(AnsiText, EveryByteSurvivesTheRoundTrip)
     EXPECT_EQ(toAnsi(QStringLiteral("\u2026 \u03a9 \U0001F600")), "\x85 ? ?");
 }
 
-class IniEncodingTest : public test::SettingsFolder {
-protected:
-    void put(const QByteArray& bytes) const { SettingsFolder::put(kFile, bytes); }
-    QByteArray bytes() const { return bytesOf(kFile); }
+struct IniEncodingTest : ::testing::Test, test::TestDataFolder {};
 
-    const QString kFile = QStringLiteral("Sprachen.ini");
-    const QString path_ = path(kFile);
-};
-
-TEST_F(IniEncodingTest, WindowsFileStaysWindows1252)
-{
-    put("[deutsch]\r\n1=Ger\xe4t\r\n2=50 \xb5s\r\n");
-    EXPECT_EQ(Ini_Lesen("deutsch", "1", path_), kDevice);
-    EXPECT_EQ(Ini_Lesen("deutsch", "2", path_), "50 " + kMicro);
-
-    ASSERT_TRUE(Ini_Schreiben("deutsch", "3", "\u00c4nderung \u20ac", path_));
-    EXPECT_EQ(bytes(), "[deutsch]\r\n1=Ger\xe4t\r\n2=50 \xb5s\r\n3=\xc4nderung \x80\r\n");
+// A settings file keeps its encoding through a write (Windows-1252, or UTF-8
+// with its mark) unless the code page cannot hold the new value: then the
+// whole file turns into UTF-8. A Windows value that merely looks like UTF-8
+// reads back unchanged.
+TEST_F(IniEncodingTest, AFileKeepsItsEncodingUnlessTheCodePageCannotHoldAValue) {
+    const struct {
+        QByteArray before;
+        const char* value;
+        QByteArray after;
+    } cases[] = {
+        {"[A]\r\n1=Ger\xe4t\r\n", "\u00c4nderung \u20ac",
+         "[A]\r\n1=Ger\xe4t\r\n2=\xc4nderung \x80\r\n"},
+        {"\xEF\xBB\xBF[A]\n1=Ger\xc3\xa4t\n", "75 \u00b5s",
+         "\xEF\xBB\xBF[A]\n1=Ger\xc3\xa4t\n2=75 \xc2\xb5s\n"},
+        {"[A]\r\n1=Ger\xe4t\r\n", "10 k\u03a9", "[A]\r\n1=Ger\xc3\xa4t\r\n2=10 k\xce\xa9\r\n"},
+        {"[A]\r\n1=Ger\xe4t\r\n", "\u00c3\u00a4", "[A]\r\n1=Ger\xe4t\r\n2=\xc3\xa4\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        put("Sprachen.ini", c.before);
+        ASSERT_TRUE(Ini_Schreiben("A", "2", c.value, path("Sprachen.ini")));
+        EXPECT_EQ(bytes("Sprachen.ini"), c.after);
+        EXPECT_EQ(Ini_Lesen("A", "1", path("Sprachen.ini")), QStringLiteral("Ger\u00e4t"));
+        EXPECT_EQ(Ini_Lesen("A", "2", path("Sprachen.ini")), QString::fromUtf8(c.value));
+    }
 }
 
-TEST_F(IniEncodingTest, Utf8FileStaysUtf8WithItsMark)
-{
-    put("\xEF\xBB\xBF[deutsch]\n1=Ger\xc3\xa4t\n");
-    EXPECT_EQ(Ini_Lesen("deutsch", "1", path_), kDevice);
-
-    ASSERT_TRUE(Ini_Schreiben("deutsch", "2", "75 " + kMicro, path_));
-    EXPECT_EQ(bytes(), "\xEF\xBB\xBF[deutsch]\n1=Ger\xc3\xa4t\n2=75 \xc2\xb5s\n");
-}
-
-TEST_F(IniEncodingTest, CharacterOutsideTheCodePageTurnsTheFileIntoUtf8)
-{
-    put("[english]\r\n1=Ger\xe4t\r\n");
-    ASSERT_TRUE(Ini_Schreiben("english", "2", "10 k\u03a9", path_));
-    EXPECT_EQ(bytes(), "[english]\r\n1=Ger\xc3\xa4t\r\n2=10 k\xce\xa9\r\n");
-    EXPECT_EQ(Ini_Lesen("english", "1", path_), kDevice);
-    EXPECT_EQ(Ini_Lesen("english", "2", path_), "10 k\u03a9");
-}
-
-TEST_F(IniEncodingTest, AnsiValueThatLooksLikeUtf8ReadsBackUnchanged)
-{
-    const QString lookalike = QStringLiteral("\u00c3\u00a4");
-    ASSERT_TRUE(Ini_Schreiben("RDS", "PS", lookalike, path_));
-    EXPECT_EQ(Ini_Lesen("RDS", "PS", path_), lookalike);
-}
-
-TEST(IniText, UnusualFilesComeBackByteForByte)
-{
+// Unusual files come back byte for byte; a UTF-16 file is read and written
+// as UTF-16.
+TEST(IniText, UnusualFilesComeBackByteForByteAndUtf16StaysUtf16) {
     const QByteArray files[] = {
         "",
         "no section, no line end",
@@ -79,15 +59,13 @@ TEST(IniText, UnusualFilesComeBackByteForByte)
     };
     for (const QByteArray& file : files)
         EXPECT_EQ(IniText::fromBytes(file).toBytes(), file);
-}
 
-TEST(IniText, Utf16FileIsReadAndWrittenAsUtf16)
-{
     IniText ini = IniText::fromBytes(QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xe4\0", 18));
     EXPECT_EQ(ini.value(u"a", u"K"), QStringLiteral("\u00e4"));
     ASSERT_TRUE(ini.setValue(u"A", u"n", u"\u03a9"));
     EXPECT_EQ(ini.toBytes(),
-              QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xe4\0\r\0\n\0n\0=\0\xa9\x03\r\0\n\0", 32));
+              QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xe4\0"
+                         "\r\0\n\0n\0=\0\xa9\x03\r\0\n\0", 32));
 }
 
 } // namespace

@@ -1,65 +1,38 @@
-#include "SettingsFolder.h"
 #include "settings/IniFile.h"
+#include "support/TestDataFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace zor {
 namespace {
 
-using IniFileTest = test::SettingsFolder;
+struct IniFileTest : ::testing::Test, test::TestDataFolder {};
 
-TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmptyAndCreatesNothing)
-{
+// Reading never creates a file; names match without regard to case, and a
+// new file takes its first writer's spelling and Windows line ends.
+TEST_F(IniFileTest, NamesMatchWithoutRegardToCaseAndReadingCreatesNothing) {
     EXPECT_EQ(Ini_Lesen("BUS", "Interface", path("RDS_Allg.INI")), QString());
     EXPECT_TRUE(entries().isEmpty());
 
-    put("RDS_Allg.INI", "[BUS]\r\nInterface=COM\r\n");
-    EXPECT_EQ(Ini_Lesen("FM", "Interface", path("RDS_Allg.INI")), QString());
-    EXPECT_EQ(Ini_Lesen("BUS", "IECBUS", path("RDS_Allg.INI")), QString());
-    EXPECT_EQ(entries(), QStringList{"RDS_Allg.INI"});
-}
-
-TEST_F(IniFileTest, NewFileGetsFirstWritersSpellingAndWindowsLayout)
-{
     ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI")));
     ASSERT_TRUE(Ini_Schreiben("ADRESSEN", "ZOR1", "28", path("RDS_ALLG.INI")));
-    ASSERT_TRUE(Ini_Schreiben("BUS", "IECBUS", "auto", path("rds_allg.ini")));
-
+    ASSERT_TRUE(Ini_Schreiben("bus", "IECBUS", "auto", path("rds_allg.ini")));
+    ASSERT_TRUE(Ini_Schreiben("Bus", "INTERFACE", "IEC", path("RDS_Allg.INI")));
     EXPECT_EQ(entries(), QStringList{"RDS_Allg.INI"});
-    EXPECT_EQ(bytesOf("RDS_Allg.INI"),
-              "[BUS]\r\nInterface=COM\r\nIECBUS=auto\r\n[ADRESSEN]\r\nZOR1=28\r\n");
+    EXPECT_EQ(bytes("RDS_Allg.INI"),
+              "[BUS]\r\nInterface=IEC\r\nIECBUS=auto\r\n[ADRESSEN]\r\nZOR1=28\r\n");
+    EXPECT_EQ(Ini_Lesen("bus", "INTERFACE", path("RDS_allg.ini")), "IEC");
+    EXPECT_EQ(Ini_Lesen("FM", "Interface", path("RDS_Allg.INI")), QString());
+    EXPECT_EQ(Ini_Lesen("BUS", "PILOT", path("RDS_Allg.INI")), QString());
 }
 
-TEST_F(IniFileTest, NamesMatchWithoutRegardToCase)
-{
-    put("RDS_ALLG.INI", "[bus]\r\nINTERFACE=IEC\r\n");
-    EXPECT_EQ(Ini_Lesen("BUS", "Interface", path("RDS_Allg.INI")), "IEC");
-
-    ASSERT_TRUE(Ini_Schreiben("Bus", "Interface", "COM", path("RDS_Allg.INI")));
-    EXPECT_EQ(entries(), QStringList{"RDS_ALLG.INI"});
-    EXPECT_EQ(bytesOf("RDS_ALLG.INI"), "[bus]\r\nINTERFACE=COM\r\n");
-    EXPECT_EQ(Ini_Lesen("BUS", "INTERFACE", path("RDS_allg.ini")), "COM");
-}
-
-TEST_F(IniFileTest, ReadDropsBlanksAndOnePairOfQuotesAndStopsAt254)
-{
-    const QByteArray longValue(300, 'x');
-    put("Datenset1.INI", "PS=before any section\r\n"
-                         "[RDS]\r\n"
-                         ";PI=comment\r\n"
-                         "  PS \t=  \"  ZOR RDS \"\t \r\n"
-                         "RTA=\"\"quoted\"\"\r\n"
-                         "MS=\"\r\n"
-                         "DI= 1 \r\n"
-                         "RTB=" + longValue + "\r\n"
-                         "DI=second\r\n"
-                         "[RDS]\r\n"
-                         "PI=second section\r\n");
+// Blanks around a value go, then one pair of quotes; a value stops at 254
+// characters; the first section and the first key of a name count.
+TEST_F(IniFileTest, ReadDropsBlanksAndOnePairOfQuotesAndStopsAt254) {
+    put("Datenset1.INI", "PS=before any section\r\n[RDS]\r\n;PI=comment\r\n"
+                         "  PS \t=  \"  ZOR RDS \"\t \r\nRTA=\"\"quoted\"\"\r\nMS=\"\r\nDI= 1 \r\n"
+                         "RTB=" + QByteArray(300, 'x') +
+                             "\r\nDI=second\r\n[RDS]\r\nPI=second section\r\n");
     const QString file = path("Datenset1.INI");
     EXPECT_EQ(Ini_Lesen("RDS", "PS", file), "  ZOR RDS ");
     EXPECT_EQ(Ini_Lesen("RDS", "RTA", file), "\"quoted\"");
@@ -70,8 +43,9 @@ TEST_F(IniFileTest, ReadDropsBlanksAndOnePairOfQuotesAndStopsAt254)
     EXPECT_EQ(Ini_Lesen("RDS", ";PI", file), QString());
 }
 
-TEST_F(IniFileTest, WriteChangesOnlyItsOwnLine)
-{
+// A write changes its own line, or adds it at the end of its section or in
+// a new section, and leaves every other line as it was.
+TEST_F(IniFileTest, WriteChangesOnlyItsOwnLine) {
     put("RDS_Allg.INI", "; edited by hand\n"
                         "[BUS]\n"
                         "Interface = IEC\n"
@@ -85,94 +59,72 @@ TEST_F(IniFileTest, WriteChangesOnlyItsOwnLine)
     ASSERT_TRUE(Ini_Schreiben("BUS", "Extra", "x", file));
     ASSERT_TRUE(Ini_Schreiben("FM", "ARI", "0", file));
     ASSERT_TRUE(Ini_Schreiben("Sprache", "Sprache", "deutsch", file));
-    EXPECT_EQ(bytesOf("RDS_Allg.INI"), "; edited by hand\n"
-                                       "[BUS]\n"
-                                       "Interface=COM\n"
-                                       "unknown line\n"
-                                       "IECBUS=\n"
-                                       "Extra=x\n"
-                                       "\n"
-                                       "[FM]\n"
-                                       "PILOT=1\n"
-                                       "ARI=0\n"
-                                       "[Sprache]\n"
-                                       "Sprache=deutsch\n");
+    EXPECT_EQ(bytes("RDS_Allg.INI"), "; edited by hand\n"
+                                     "[BUS]\n"
+                                     "Interface=COM\n"
+                                     "unknown line\n"
+                                     "IECBUS=\n"
+                                     "Extra=x\n"
+                                     "\n"
+                                     "[FM]\n"
+                                     "PILOT=1\n"
+                                     "ARI=0\n"
+                                     "[Sprache]\n"
+                                     "Sprache=deutsch\n");
 }
 
-TEST_F(IniFileTest, LineBreakInValueBecomesOneBlank)
-{
+// Values read back as written; a line break in one becomes one blank.
+TEST_F(IniFileTest, ValuesReadBackAsWrittenWithLineBreaksAsBlanks) {
     const QString file = path("Datenset1.INI");
-    ASSERT_TRUE(Ini_Schreiben("RDS", "RTA", "one\r\ntwo\nthree\rfour", file));
-    ASSERT_TRUE(Ini_Schreiben("RDS", "RTB", "next", file));
-    EXPECT_EQ(Ini_Lesen("RDS", "RTA", file), "one two three four");
-    EXPECT_EQ(bytesOf("Datenset1.INI"), "[RDS]\r\nRTA=one two three four\r\nRTB=next\r\n");
-}
-
-TEST_F(IniFileTest, ValueReadsBackAsWritten)
-{
-    const QString file = path("Datenset1.INI");
-    const QString values[] = {"", "ZOR RDS", "a=b;c [d]", "\"x\" y", QString(254, u'z')};
-    for (const QString& value : values) {
+    for (const QString& value : {QString(), QStringLiteral("a=b;c [d]"),
+                                 QStringLiteral("\"x\" y"), QString(254, u'z')}) {
         ASSERT_TRUE(Ini_Schreiben("RDS", "PS", value, file));
         EXPECT_EQ(Ini_Lesen("RDS", "PS", file), value);
     }
+    ASSERT_TRUE(Ini_Schreiben("RDS", "RTA", "one\r\ntwo\nthree\rfour", file));
+    EXPECT_EQ(bytes("Datenset1.INI"), "[RDS]\r\nPS=" + QByteArray(254, 'z') +
+                                          "\r\nRTA=one two three four\r\n");
 }
 
-TEST_F(IniFileTest, FailedWriteLeavesNothingBehind)
-{
+// A write that cannot be done leaves nothing behind; a done one replaces
+// the file whole (a second name of the old file keeps the old content) and
+// leaves no temporary file.
+TEST_F(IniFileTest, AWriteReplacesTheFileWholeOrLeavesNothing) {
     EXPECT_FALSE(Ini_Schreiben("BUS", "Interface", "COM", path("missing/RDS_Allg.INI")));
     EXPECT_FALSE(Ini_Schreiben("BUS", "", "COM", path("RDS_Allg.INI")));
     EXPECT_FALSE(Ini_Schreiben("BUS", "A=B", "COM", path("RDS_Allg.INI")));
     EXPECT_FALSE(Ini_Schreiben("B\nUS", "Interface", "COM", path("RDS_Allg.INI")));
     EXPECT_TRUE(entries().isEmpty());
-}
 
-TEST_F(IniFileTest, ReplacesTheFileWholeWithoutTemporaryFiles)
-{
     put("RDS_Allg.INI", "[BUS]\r\nInterface=IEC\r\n");
-    // A second name for the old file: had the write changed the file in
-    // place, this name would see the new content.
     ASSERT_EQ(::link(QFile::encodeName(path("RDS_Allg.INI")).constData(),
                      QFile::encodeName(path("old.INI")).constData()),
               0);
     ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI")));
-
-    EXPECT_EQ(bytesOf("old.INI"), "[BUS]\r\nInterface=IEC\r\n");
-    EXPECT_EQ(bytesOf("RDS_Allg.INI"), "[BUS]\r\nInterface=COM\r\n");
-    QStringList names = entries();
-    names.sort();
-    EXPECT_EQ(names, (QStringList{"RDS_Allg.INI", "old.INI"}));
+    EXPECT_EQ(bytes("old.INI"), "[BUS]\r\nInterface=IEC\r\n");
+    EXPECT_EQ(bytes("RDS_Allg.INI"), "[BUS]\r\nInterface=COM\r\n");
+    EXPECT_EQ(entries(), (QStringList{"RDS_Allg.INI", "old.INI"}));
 }
 
-TEST_F(IniFileTest, ReadOnlyFolderKeepsOldContent)
-{
-    put("RDS_Allg.INI", "[BUS]\r\nInterface=IEC\r\n");
-    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool folderStillWritable = ::access(QFile::encodeName(dir_.path()).constData(), W_OK) == 0;
+// A file in a read-only folder, and a file that cannot be read, keep their
+// content.
+TEST_F(IniFileTest, ReadOnlyFolderAndUnreadableFileKeepTheirContent) {
+    const QByteArray old = "[BUS]\r\nInterface=IEC\r\nIECBUS=AUTO\r\n";
+    put("RDS_Allg.INI", old);
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool folderStillWritable = ::access(QFile::encodeName(path()).constData(), W_OK) == 0;
+    const bool writtenInFolder = Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI"));
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(path("RDS_Allg.INI"), QFile::WriteOwner);
     const bool written = Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI"));
-    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(path("RDS_Allg.INI"), QFile::ReadOwner | QFile::WriteOwner);
     if (folderStillWritable)
         GTEST_SKIP() << "permissions do not bind this user (root)";
 
+    EXPECT_FALSE(writtenInFolder);
     EXPECT_FALSE(written);
-    EXPECT_EQ(bytesOf("RDS_Allg.INI"), "[BUS]\r\nInterface=IEC\r\n");
+    EXPECT_EQ(bytes("RDS_Allg.INI"), old);
     EXPECT_EQ(entries(), QStringList{"RDS_Allg.INI"});
-}
-
-TEST_F(IniFileTest, UnreadableFileIsNotOverwritten)
-{
-    put("RDS_Allg.INI", "[BUS]\r\nInterface=IEC\r\nIECBUS=AUTO\r\n");
-    QFile::setPermissions(path("RDS_Allg.INI"), QFile::WriteOwner);
-    QFile probe(path("RDS_Allg.INI"));
-    const bool stillReadable = probe.open(QIODevice::ReadOnly);
-    probe.close();
-    const bool written = Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI"));
-    QFile::setPermissions(path("RDS_Allg.INI"), QFile::ReadOwner | QFile::WriteOwner);
-    if (stillReadable)
-        GTEST_SKIP() << "permissions do not bind this user (root)";
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(bytesOf("RDS_Allg.INI"), "[BUS]\r\nInterface=IEC\r\nIECBUS=AUTO\r\n");
 }
 
 } // namespace

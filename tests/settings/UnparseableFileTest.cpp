@@ -2,47 +2,35 @@
 // line) read as empty and survive every write; text that merely is not
 // shaped like settings stays a settings file. Leftovers of killed writes are
 // never read and are cleared once they are old.
-#include "SettingsFolder.h"
 #include "settings/IniFile.h"
+#include "support/TestDataFolder.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <random>
 #include <utility>
 
 namespace zor {
 namespace {
 
-class UnparseableFileTest : public test::SettingsFolder {
+class UnparseableFileTest : public ::testing::Test, public test::TestDataFolder {
 protected:
-    // The file holds `bytes`, reads as empty, refuses every write and stays
+    // The file holds `content`, reads as empty, refuses every write and stays
     // alone in the folder, byte for byte.
-    void expectLeftAlone(const QString& name, const QByteArray& bytes)
-    {
-        put(name, bytes);
+    void expectLeftAlone(const QString& name, const QByteArray& content) {
+        put(name, content);
         EXPECT_EQ(iniFileState(path(name)), SettingsFileState::Unparseable);
         EXPECT_EQ(Ini_Lesen("RDS", "PS", path(name)), QString());
         EXPECT_FALSE(Ini_Schreiben("RDS", "PS", "ZOR RDS", path(name)));
         EXPECT_FALSE(Ini_Schreiben("Neu", "k", "v", path(name.toUpper())));
-        EXPECT_EQ(bytesOf(name), bytes);
+        EXPECT_EQ(bytes(name), content);
         EXPECT_EQ(entries(), QStringList{name});
         QFile::remove(path(name));
     }
-
-    void setAge(const QString& name, int seconds) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds),
-                                     QFileDevice::FileModificationTime));
-    }
 };
 
-TEST_F(UnparseableFileTest, BinaryFilesAndEndlessLinesAreNeverRewritten)
-{
+// Binary files and endless lines, in one byte or two byte text, are never
+// rewritten.
+TEST_F(UnparseableFileTest, BinaryFilesAndEndlessLinesAreNeverRewritten) {
     QByteArray random(4096, '\0');
     std::mt19937 generator(20261206);
     for (char& b : random)
@@ -62,41 +50,36 @@ TEST_F(UnparseableFileTest, BinaryFilesAndEndlessLinesAreNeverRewritten)
     expectLeftAlone("b.ini", wideLine);
 }
 
-TEST_F(UnparseableFileTest, LinesUpToTheLimitAreSettings)
-{
+// Lines up to the limit, a UTF-16 file full of zero bytes, and text that is
+// not shaped like settings (as for the Windows profile functions) are
+// settings files: keys go in, the rest stays.
+TEST_F(UnparseableFileTest, LongLinesUtf16AndGarbageTextAreSettings) {
     const QByteArray longest(kLongestSettingsLine, 'x');
-    put("RDS_Allg.INI", "[FM]\r\nMPX_DEV=07500\r\n" + longest + "\r\n" + longest + "\n" + longest);
+    const QByteArray lines = longest + "\r\n" + longest + "\n" + longest;
+    put("RDS_Allg.INI", "[FM]\r\nMPX_DEV=07500\r\n" + lines);
     EXPECT_EQ(iniFileState(path("RDS_Allg.INI")), SettingsFileState::Usable);
     EXPECT_EQ(Ini_Lesen("FM", "MPX_DEV", path("RDS_Allg.INI")), "07500");
     EXPECT_TRUE(Ini_Schreiben("FM", "PILOT", "1", path("RDS_Allg.INI")));
-    EXPECT_EQ(bytesOf("RDS_Allg.INI"),
-              "[FM]\r\nMPX_DEV=07500\r\nPILOT=1\r\n" + longest + "\r\n" + longest + "\n" + longest);
-
-    // A UTF-16 file is full of zero bytes and still a settings file.
-    const QByteArray wide("\xFF\xFE[\0R\0]\0\r\0\n\0P\0S\0=\0Z\0", 20);
-    put("Datenset1.INI", wide);
-    EXPECT_EQ(Ini_Lesen("R", "PS", path("Datenset1.INI")), "Z");
-    EXPECT_TRUE(isSettingsText(wide));
+    EXPECT_EQ(bytes("RDS_Allg.INI"), "[FM]\r\nMPX_DEV=07500\r\nPILOT=1\r\n" + lines);
     EXPECT_FALSE(isSettingsText(longest + 'x'));
     EXPECT_TRUE(isSettingsText(QByteArray()));
-}
 
-// Text that is not shaped like settings is still a settings file, as it is
-// for the Windows profile functions: keys go in, the rest stays.
-TEST_F(UnparseableFileTest, GarbageTextTakesKeysAndKeepsItsLines)
-{
+    const QByteArray wide("\xFF\xFE[\0R\0]\0\r\0\n\0P\0S\0=\0Z\0", 20);
+    put("Sprachen.ini", wide);
+    EXPECT_EQ(Ini_Lesen("R", "PS", path("Sprachen.ini")), "Z");
+    EXPECT_TRUE(isSettingsText(wide));
+
     const QByteArray garbage = "\xfd\xff\xfe line one\r\n]]]\r\n=\r\n\x01\x02\x1b[0m\r\n";
     put("Datenset1.INI", garbage);
     EXPECT_EQ(iniFileState(path("Datenset1.INI")), SettingsFileState::Usable);
     ASSERT_TRUE(Ini_Schreiben("RDS", "PS", "ZOR RDS", path("Datenset1.INI")));
-    EXPECT_EQ(bytesOf("Datenset1.INI"), garbage + "[RDS]\r\nPS=ZOR RDS\r\n");
+    EXPECT_EQ(bytes("Datenset1.INI"), garbage + "[RDS]\r\nPS=ZOR RDS\r\n");
     EXPECT_EQ(Ini_Lesen("RDS", "PS", path("Datenset1.INI")), "ZOR RDS");
 }
 
 // A file far too large to read whole is given up at its first overlong line
 // or NUL: the sparse rest of this file is never read.
-TEST_F(UnparseableFileTest, AHugeFileIsGivenUpAtItsStart)
-{
+TEST_F(UnparseableFileTest, AHugeFileIsGivenUpAtItsStart) {
     const std::pair<const char*, QByteArray> starts[] = {
         {"RDS_Allg.INI", QByteArray(2 * kLongestSettingsLine, 'x')},
         {"Datenset1.INI", "[RDS]\r\nPS=a\r\n"}};
@@ -114,8 +97,9 @@ TEST_F(UnparseableFileTest, AHugeFileIsGivenUpAtItsStart)
     }
 }
 
-TEST_F(UnparseableFileTest, LeftoversOfKilledWritesAreIgnoredAndClearedWhenOld)
-{
+// A leftover of a killed write is never read; leftovers of this file's
+// writes are cleared once they are old, nothing else is.
+TEST_F(UnparseableFileTest, LeftoversOfKilledWritesAreIgnoredAndClearedWhenOld) {
     put("RDS_Allg.INI.Ab3dE9", "[BUS]\r\nInterface=COM\r\n");
     EXPECT_EQ(Ini_Lesen("BUS", "Interface", path("RDS_Allg.INI")), QString());
     ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "IEC", path("RDS_Allg.INI")));
@@ -127,8 +111,13 @@ TEST_F(UnparseableFileTest, LeftoversOfKilledWritesAreIgnoredAndClearedWhenOld)
     put("Datenset1.INI.Qq1234", "other file");
     put("RDS_Allg.INI.fresh1", "fresh");
     for (const char* old : {"RDS_Allg.INI.Ab3dE9", "RDS_ALLG.INI.xYz123", "RDS_Allg.INI.bak",
-                            "RDS_Allg.INI.Ab3dE", "Datenset1.INI.Qq1234"})
-        setAge(old, kLeftoverAgeSeconds + 60);
+                            "RDS_Allg.INI.Ab3dE", "Datenset1.INI.Qq1234"}) {
+        QFile file(path(old));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(
+                                         -kLeftoverAgeSeconds - 60),
+                                     QFileDevice::FileModificationTime));
+    }
 
     ASSERT_TRUE(Ini_Schreiben("BUS", "Interface", "COM", path("RDS_Allg.INI")));
     EXPECT_EQ(entries(), (QStringList{"Datenset1.INI.Qq1234", "RDS_Allg.INI", "RDS_Allg.INI.Ab3dE",

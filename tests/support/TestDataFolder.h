@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -54,7 +55,9 @@ public:
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // Writes a file, with the folders it lies in.
     void put(const QString& name, const QByteArray& bytes) const {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path(name)).absolutePath()));
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(file.write(bytes), bytes.size());
@@ -64,6 +67,12 @@ public:
     void block(const char* file) const {
         QFile::remove(path(QLatin1String(file)));
         ASSERT_TRUE(QDir(path()).mkdir(QLatin1String(file)));
+    }
+
+    // Every entry of the folder, sorted by name.
+    QStringList entries() const {
+        return QDir(path()).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
 private:

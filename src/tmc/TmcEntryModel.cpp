@@ -11,8 +11,10 @@ int TmcEntryModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(table_.size());
 }
 
+// An empty field asks for the entry of no row at all; that is no mistake.
 QVariant TmcEntryModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};

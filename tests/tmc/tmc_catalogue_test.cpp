@@ -17,15 +17,13 @@ namespace {
 using Kind = TmcCatalogueKind;
 
 // An entry of width `width` (25 events, 20 locations) and its code column.
-QString entry(const QString& description, const char* code, qsizetype width = 25)
-{
+QString entry(const QString& description, const char* code, qsizetype width = 25) {
     return tmcCatalogueEntry(description, QString::fromLatin1(code), width);
 }
 
 // The bytes of a literal, NUL bytes included.
 template <std::size_t N>
-QByteArray bytesOf(const char (&literal)[N])
-{
+QByteArray bytesOf(const char (&literal)[N]) {
     return QByteArray(literal, N - 1);
 }
 
@@ -37,8 +35,7 @@ struct CatalogueCase {
     const char* told; // in the message; nullptr: no message
 };
 
-QList<CatalogueCase> catalogueCases()
-{
+QList<CatalogueCase> catalogueCases() {
     const QString thirty = QStringLiteral("Stau zwischen Kreuz und Dreiec");
     const QString bridge = QStringLiteral("Brücke Süd");
     const QByteArray megabyte(1024 * 1024, 'x');
@@ -85,8 +82,7 @@ QList<CatalogueCase> catalogueCases()
     };
 }
 
-TEST(TmcCatalogueFile, RecordsBecomeEntriesAndFaultsAreToldOnce)
-{
+TEST(TmcCatalogueFile, RecordsBecomeEntriesAndFaultsAreToldOnce) {
     for (const CatalogueCase& c : catalogueCases()) {
         const TmcCatalogue catalogue = tmcCatalogueFromBytes(
             c.kind, c.bytes, c.kind == Kind::Events ? "Event.txt" : "Location.txt");
@@ -100,8 +96,7 @@ TEST(TmcCatalogueFile, RecordsBecomeEntriesAndFaultsAreToldOnce)
     EXPECT_EQ(tmcEntryCode(entry("Zwei", "23456", 20)), 23456);
 }
 
-TEST(TmcCatalogueFile, TheFileIsFoundWithoutRegardToCaseOrToldMissing)
-{
+TEST(TmcCatalogueFile, TheFileIsFoundWithoutRegardToCaseOrToldMissing) {
     QTemporaryDir dir;
     QFile file(dir.filePath("EVENT.TXT"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -119,8 +114,7 @@ TEST(TmcCatalogueFile, TheFileIsFoundWithoutRegardToCaseOrToldMissing)
     EXPECT_TRUE(folder.problem);
 }
 
-TEST(TmcCatalogueFile, FullSizeCataloguesLoadCompletely)
-{
+TEST(TmcCatalogueFile, FullSizeCataloguesLoadCompletely) {
     QTemporaryDir dir;
     ASSERT_TRUE(writeFullTmcCatalogues(dir.path()));
     const TmcCatalogue event = readTmcCatalogue(Kind::Events, dir.filePath("Event.txt"));
@@ -134,8 +128,7 @@ TEST(TmcCatalogueFile, FullSizeCataloguesLoadCompletely)
 
 // The catalogues shipped in the data folder load without a word, in the
 // code page and line form of the Windows program, with one record per code.
-TEST(TmcBundledCatalogue, BothLoadCleanly)
-{
+TEST(TmcBundledCatalogue, BothLoadCleanly) {
     const std::tuple<Kind, const char*, int> bundled[] = {
         {Kind::Events, "Event.txt", kTmcMaxEventCode},
         {Kind::Locations, "Location.txt", kTmcMaxLocationCode}};

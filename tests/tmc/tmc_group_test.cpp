@@ -1,25 +1,18 @@
-// The TMC message (group 8A) as the page composes it, field by field, and
-// the three groups one click sends.
-#include "settings/IniFile.h"
+// The TMC message (group 8A) as the page composes it, field by field.
 #include "tmc/TmcCatalogue.h"
 #include "tmc/TmcMessage.h"
-#include "tmc/TmcSend.h"
 #include "tmc/TmcStartUp.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zor {
 namespace {
 
-QString eventEntry(const QString& code)
-{
+QString eventEntry(const QString& code) {
     return tmcCatalogueEntry(u"Ereignis", code, kTmcEventNameWidth);
 }
 
-QString locationEntry(const QString& code)
-{
+QString locationEntry(const QString& code) {
     return tmcCatalogueEntry(u"Ort", code, kTmcLocationNameWidth);
 }
 
@@ -46,8 +39,7 @@ constexpr Composition kCompositions[] = {
     {false, true, false, false, false, 0, "7", "0", "1", "0838000001"},
 };
 
-TEST(TmcGroup, FieldsSitAtTheirBitsInTheThreeBlocks)
-{
+TEST(TmcGroup, FieldsSitAtTheirBitsInTheThreeBlocks) {
     for (const Composition& c : kCompositions) {
         TmcMessage message;
         applyTmcStart(message, {eventEntry(u"1"_qs)}, {locationEntry(u"1"_qs)}, c.t);
@@ -63,8 +55,9 @@ TEST(TmcGroup, FieldsSitAtTheirBitsInTheThreeBlocks)
     }
 }
 
-TEST(TmcGroup, DurationBoxesAddTheirWeights)
-{
+// A duration box adds its weight once and takes it away when cleared; a
+// direction beyond the two choices counts as the first.
+TEST(TmcGroup, DurationBoxesAddTheirWeights) {
     TmcMessage message;
     message.setDurationBox(TmcDurationBox::Dp3, true);
     message.setDurationBox(TmcDurationBox::Dp1, true);
@@ -77,8 +70,9 @@ TEST(TmcGroup, DurationBoxesAddTheirWeights)
     EXPECT_EQ(message.fields().u, "0");
 }
 
-TEST(TmcGroup, StartUpShowsTheFirstEntriesWithFSetAndEverythingElseZero)
-{
+// Before the start-up the message shows "-"; the start-up takes the first
+// entries with F set, and empty catalogues leave their fields at "-".
+TEST(TmcGroup, StartUpShowsTheFirstEntriesWithFSetAndEverythingElseZero) {
     TmcMessage unset;
     EXPECT_EQ(unset.display(), "-000000000");
 
@@ -94,28 +88,6 @@ TEST(TmcGroup, StartUpShowsTheFirstEntriesWithFSetAndEverythingElseZero)
     EXPECT_EQ(empty.fields().event, "-");
     EXPECT_EQ(empty.fields().local, "-");
     EXPECT_EQ(empty.display().size(), 10);
-}
-
-// Registration, message, registration of the location table: each is kept
-// under "TMC" as it goes out, and the last stays.
-TEST(TmcSend, OneClickSendsOdaTmcOdaAndLeavesTheLastOdaStored)
-{
-    QTemporaryDir dir;
-    const QString dataSet = dir.filePath("Datenset1.INI");
-    {
-        QFile file(dataSet);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[RDS]\r\nPI=D3C3\r\nTMC=\r\n");
-    }
-    QStringList sent;
-    for (const TmcSendStep& step : tmcSendSteps("0810013039")) {
-        sent << step.key + u'=' + step.value;
-        ASSERT_TRUE(Ini_Schreiben(kTmcStoreSection, kTmcStoreKey, step.value, dataSet));
-    }
-    EXPECT_EQ(sent, (QStringList{"ODA=03,100066CD46", "TMC=08,0810013039", "ODA=03,106100CD46"}));
-    QFile file(dataSet);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "[RDS]\r\nPI=D3C3\r\nTMC=03,106100CD46\r\n");
 }
 
 } // namespace

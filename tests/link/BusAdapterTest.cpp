@@ -1,17 +1,21 @@
 #include "link/BusAdapter.h"
 
-#include "support/RecordingOperator.h"
 #include "link/CommandChannel.h"
 #include "link/CommandLog.h"
 #include "link/GpibCodes.h"
 #include "link/GpibLibrary.h"
 #include "link/LinkState.h"
-#include "settings/ProgramTitle.h"
 #include "link/SerialPort.h"
 #include "settings/Captions.h"
+#include "settings/MessageLanguage.h"
+#include "settings/ProgramTitle.h"
+#include "support/RecordingOperator.h"
 
+#include <QFile>
 #include <QLibrary>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zor {
@@ -34,12 +38,19 @@ protected:
     test::RecordingOperator messages;
 };
 
+// A driver that wants its status variables registered gets them once; one
+// already registered is unregistered and registered again; the status then
+// comes from those variables, never from the driver's own.
 TEST_F(RegisteringDriver, StatusComesFromTheRegisteredVariables) {
-    useResults({0});
+    useResults({1, 0});
     GpibLibrary library(QStringLiteral(ZOR_FAKE_GPIB_DRIVER));
     ASSERT_TRUE(library.loaded());
     EXPECT_EQ(library.flavour(), GpibLibrary::Flavour::Gpib32);
     BusAdapter bus(library, captions, messages);
+    EXPECT_EQ(bus.ibdev(0, 28, 0, 12, 1, 0), 29);
+    EXPECT_EQ(counter("fake_register_calls"), 2);
+    EXPECT_EQ(counter("fake_unregister_calls"), 1);
+    EXPECT_EQ(bus.ibsta(), 0x100);
 
     QString buffer(20, ' ');
     bus.ibrd(5, buffer);
@@ -49,21 +60,11 @@ TEST_F(RegisteringDriver, StatusComesFromTheRegisteredVariables) {
     EXPECT_EQ(bus.ibcnt(), 5);
     bus.ibwrt(5, "FREQ?");
     EXPECT_EQ(bus.ibcnt(), 5);
-    EXPECT_EQ(counter("fake_register_calls"), 1);
+    EXPECT_EQ(counter("fake_register_calls"), 2);
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(RegisteringDriver, AlreadyRegisteredIsUnregisteredAndRegisteredAgain) {
-    useResults({1, 0});
-    GpibLibrary library(QStringLiteral(ZOR_FAKE_GPIB_DRIVER));
-    BusAdapter bus(library, captions, messages);
-    EXPECT_EQ(bus.ibdev(0, 28, 0, 12, 1, 0), 29);
-    EXPECT_EQ(counter("fake_register_calls"), 2);
-    EXPECT_EQ(counter("fake_unregister_calls"), 1);
-    EXPECT_EQ(bus.ibsta(), 0x100);
-    EXPECT_EQ(messages.quitRequests, 0);
-}
-
+// A registration that fails for good ends the program with its reason.
 TEST_F(RegisteringDriver, FailedRegistrationQuitsWithItsMessage) {
     struct Case {
         int result;
@@ -91,34 +92,59 @@ TEST_F(RegisteringDriver, FailedRegistrationQuitsWithItsMessage) {
     }
 }
 
-TEST(MissingDriver, InitialisationReportsOpenAndClearErrorsWithENEB) {
-    GpibLibrary library(QStringLiteral("/no/such/folder/libgpib.so.0"));
-    EXPECT_FALSE(library.loaded());
-    Captions captions;
-    captions.setText(184, "Fehler am IEC-Bus");
-    captions.setText(185, "Weiter?");
-    test::RecordingOperator messages;
-    BusAdapter bus(library, captions, messages);
-    SerialPort serial(QString{});
-    CommandLog log(QString{}, 0);
-    LinkState state;
-    state.serialInterface = false;
-    state.generatorAddress = 28;
-    CommandChannel channel(state, serial, bus, log, captions, messages);
-
-    EXPECT_FALSE(channel.openInterface());
-    EXPECT_EQ(state.generatorDescriptor, -1);
-    EXPECT_EQ(bus.ibsta(), -32768);
-    EXPECT_EQ(bus.iberr(), gpib::ENEB);
-    ASSERT_EQ(messages.messages.size(), 2u);
+// A driver library that cannot be used fails the initialisation with "no
+// board": its first status message names the file and the loader's reason
+// (a missing file, a folder, a text file, a library without the calls, a
+// named pipe), the second keeps its usual text; nothing quits.
+TEST(UnusableDriverLibrary, TheFirstStatusMessageNamesTheFileAndWhy) {
+    useMessageLanguage(QStringLiteral("english"));
+    QTemporaryDir dir;
+    const QString text = dir.filePath("notes.txt");
+    QFile notes(text);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(200, 'x')) > 0);
+    notes.close();
+    const QString fifo = dir.filePath("libgpib-pipe.so");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const struct {
+        QString file;
+        const char* reason;
+    } cases[] = {
+        {dir.filePath("libmissing.so"), "No such file or directory"},
+        {dir.path(), "In its place there is a folder"},
+        {text, "invalid ELF header"},
+        {QStringLiteral("libm.so.6"), "missing: ibdev, ibclr, ibwrt, ibrd, ibloc, ibonl"},
+        {fifo, "In its place there is a named pipe (FIFO)"},
+    };
     const QString status = "\r\rStatus:\r\nibsta = &H8000 < ERR>\r\niberr = ENEB <No GPIB board>"
                            "\r\nibcnt = 0x0\r\rWeiter?";
-    EXPECT_EQ(messages.messages[0].kind, "ask");
-    EXPECT_EQ(messages.messages[0].title, kProgramTitle);
-    EXPECT_EQ(messages.messages[0].text, "Fehler am IEC-Bus\rGerät: ZOR\rINIT-Error\r" +
-                                             library.problem().replace('\n', '\r') + status);
-    EXPECT_EQ(messages.messages[1].text, "Fehler am IEC-Bus\rGerät: ZOR\rClear-Error" + status);
-    EXPECT_EQ(messages.quitRequests, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        GpibLibrary library(c.file);
+        ASSERT_FALSE(library.loaded());
+        EXPECT_TRUE(library.problem().contains(c.file));
+        EXPECT_TRUE(library.problem().contains(c.reason)) << library.problem().toStdString();
+        Captions captions;
+        captions.setText(184, "Fehler am IEC-Bus");
+        captions.setText(185, "Weiter?");
+        test::RecordingOperator messages;
+        BusAdapter bus(library, captions, messages);
+        SerialPort serial(QString{});
+        CommandLog log(QString{}, 0);
+        LinkState state; // the bus, as a link state starts
+        CommandChannel channel(state, serial, bus, log, captions, messages);
+
+        EXPECT_FALSE(channel.openInterface());
+        EXPECT_EQ(state.generatorDescriptor, -1);
+        EXPECT_EQ(bus.ibsta(), -32768);
+        EXPECT_EQ(bus.iberr(), gpib::ENEB);
+        ASSERT_EQ(messages.messages.size(), 2u);
+        EXPECT_EQ(messages.messages[0].kind, "ask");
+        EXPECT_EQ(messages.messages[0].title, kProgramTitle);
+        EXPECT_EQ(messages.messages[0].text, "Fehler am IEC-Bus\rGerät: ZOR\rINIT-Error\r" +
+                                                 library.problem().replace('\n', '\r') + status);
+        EXPECT_EQ(messages.messages[1].text, "Fehler am IEC-Bus\rGerät: ZOR\rClear-Error" + status);
+        EXPECT_EQ(messages.quitRequests, 0);
+    }
 }
 
 } // namespace

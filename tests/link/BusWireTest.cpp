@@ -15,6 +15,8 @@ protected:
     }
 };
 
+// Commands and queries travel as bus messages, each read ending with its
+// answer's END; going to local puts the link in demo mode.
 TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
     startBus();
     ASSERT_TRUE(channel->openInterface());
@@ -26,7 +28,7 @@ TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
     took.start();
     EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");
     EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "98500000");
-    EXPECT_LT(took.elapsed(), 100) << "each read ends with its answer's END, not after 50 ms";
+    EXPECT_LT(took.elapsed(), 100) << "not after 50 ms";
 
     EXPECT_EQ(sim->recorded(), ":STEREO:DIRECT \"PS=RADIO 1 \"\nFREQ 98.5MHZ\n"
                                ":STEREO:DIRECT? \"PS\"\nFREQ?\n");
@@ -41,7 +43,9 @@ TEST_F(BusWire, CommandsAndQueriesTravelAsBusMessages) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(BusWire, WrongAddressFailsTheClearWithNoListener) {
+// An address where nobody listens fails the clear with "no listener"; one
+// outside the bus gets no descriptor, and each "no" to going on quits.
+TEST_F(BusWire, WrongAddressesFailTheClearOrTheDescriptor) {
     startBus();
     state.generatorAddress = 5;
     EXPECT_FALSE(channel->openInterface());
@@ -52,10 +56,8 @@ TEST_F(BusWire, WrongAddressFailsTheClearWithNoListener) {
               "Busfehler\rGerät: ZOR\rClear-Error\r\rStatus:\r\nibsta = &H8000 < ERR>"
               "\r\niberr = ENOL <No Listener>\r\nibcnt = 0x0\r\rWeiter?");
     EXPECT_EQ(messages.quitRequests, 0);
-}
 
-TEST_F(BusWire, AddressOutsideTheBusGivesANegativeDescriptor) {
-    startBus();
+    messages.messages.clear();
     state.generatorAddress = 31;
     messages.answerYes = false;
     EXPECT_FALSE(channel->openInterface());
@@ -66,6 +68,7 @@ TEST_F(BusWire, AddressOutsideTheBusGivesANegativeDescriptor) {
     EXPECT_EQ(messages.quitRequests, 2);
 }
 
+// A read that times out shows the device status and gives no value.
 TEST_F(BusWire, ReadTimeOutShowsTheDeviceStatusAndGivesNoValue) {
     startBus({QStringLiteral("--silent")});
     ASSERT_TRUE(channel->openInterface());

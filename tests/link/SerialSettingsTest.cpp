@@ -2,60 +2,56 @@
 
 #include "link/LineSettings.h"
 #include "link/SerialPort.h"
-#include "settings/IniFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/TestDataFolder.h"
 
 namespace zor {
 namespace {
 
-class SerialSettingsFile : public ::testing::Test {
+class SerialSettingsFile : public ::testing::Test, public test::TestDataFolder {
 protected:
-    void writeIni(const QByteArray& text) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-    QString read(const char* key) const { return Ini_Lesen("38xx", key, path); }
+    QString read(const char* key) const { return TestDataFolder::read("Rs232.ini", "38xx", key); }
 
-    QTemporaryDir dir;
-    QString path = dir.filePath("Rs232.ini");
+    const QString file = path("Rs232.ini");
 };
 
-TEST_F(SerialSettingsFile, ReadAllTakesTheEightKeysAndAddressSeparately) {
-    writeIni("[38xx]\r\nComPort=2\r\nBaud=4800\r\nDatenbits=7\r\nParitaet=E\r\nStoppbit=2\r\n"
-             "Handshake=1\r\nEcho=0\r\nDemo=nodemo\r\nAdresse=Labor 3\r\n");
-    SerialSettings settings(path);
+// Reading takes the eight line keys, the address only when asked for; keys
+// that are missing read as the usual values, and "PortN" names the device of
+// port N.
+TEST_F(SerialSettingsFile, ReadingTakesTheLineKeysAndTheDeviceOfTheirPort) {
+    put("Rs232.ini", "[38xx]\r\nComPort=2\r\nBaud=4800\r\nDatenbits=7\r\nParitaet=E\r\n"
+                     "Stoppbit=2\r\nHandshake=3\r\nEcho=0\r\nDemo=nodemo\r\nAdresse=Labor 3\r\n"
+                     "Port2=/dev/ttyUSB0\r\n");
+    SerialSettings settings(file);
     settings.readAll();
-    EXPECT_EQ(settings.comPort, "2");
+    EXPECT_EQ(settings.portNumber(), 2);
     EXPECT_EQ(settings.lineSettings(), "4800,E,7,2");
-    EXPECT_EQ(settings.handshake, "1");
+    EXPECT_EQ(settings.handshakeMode(), 3);
     EXPECT_EQ(settings.echo, "0");
     EXPECT_EQ(settings.demo, "nodemo");
     EXPECT_EQ(settings.address, "");
     settings.readAddress();
     EXPECT_EQ(settings.address, "Labor 3");
-}
+    SerialPort port(file);
+    port.setPortNumber(2);
+    EXPECT_EQ(port.deviceName(), "/dev/ttyUSB0");
+    port.setPortNumber(3);
+    EXPECT_EQ(port.deviceName(), usualSerialDevice(3));
 
-TEST_F(SerialSettingsFile, MissingKeysReadAsTheUsualValues) {
-    writeIni("[38xx]\r\nBaud=1200\r\n");
-    SerialSettings settings(path);
-    settings.comPort = "4";
+    put("Rs232.ini", "[38xx]\r\nBaud=1200\r\n");
     settings.readAll();
     EXPECT_EQ(settings.comPort, "1");
     EXPECT_EQ(settings.lineSettings(), "1200,N,8,1");
     EXPECT_EQ(settings.handshake, "0");
     EXPECT_EQ(settings.demo, "demo");
-
-    SerialSettings noFile(dir.filePath("missing.ini"));
+    SerialSettings noFile(path("missing.ini"));
     noFile.readAll();
     EXPECT_EQ(noFile.lineSettings(), "9600,N,8,1");
 }
 
+// Writing all stores the line keys without demo and address; writing the
+// demo choice stores those two; a file that cannot be written is refused.
 TEST_F(SerialSettingsFile, WriteAllAndWriteDemoTouchOnlyTheirKeys) {
-    SerialSettings settings(path);
+    SerialSettings settings(file);
     settings.comPort = "3";
     settings.baud = "19200";
     settings.demo = "nodemo";
@@ -71,26 +67,14 @@ TEST_F(SerialSettingsFile, WriteAllAndWriteDemoTouchOnlyTheirKeys) {
     EXPECT_EQ(read("Demo"), "nodemo");
     EXPECT_EQ(read("Adresse"), "A7");
 
-    SerialSettings unwritable(dir.filePath("no/such/folder/Rs232.ini"));
+    SerialSettings unwritable(path("no/such/folder/Rs232.ini"));
     EXPECT_FALSE(unwritable.writeAll());
     EXPECT_FALSE(unwritable.writeDemo());
 }
 
-TEST_F(SerialSettingsFile, PortKeysNameTheDeviceOfTheirPort) {
-    writeIni("[38xx]\r\nComPort=2\r\nBaud=2400\r\nHandshake=3\r\nPort2=/dev/ttyUSB0\r\n");
-    SerialSettings settings(path);
-    settings.readAll();
-    EXPECT_EQ(settings.portNumber(), 2);
-    EXPECT_EQ(settings.lineSettings(), "2400,N,8,1");
-    EXPECT_EQ(settings.handshakeMode(), 3);
-    SerialPort port(path);
-    port.setPortNumber(2);
-    EXPECT_EQ(port.deviceName(), "/dev/ttyUSB0");
-    port.setPortNumber(3);
-    EXPECT_EQ(port.deviceName(), usualSerialDevice(3));
-}
-
-TEST(SerialSettingsNumbers, UnusablePortOrHandshakeFallsBack) {
+// A port or handshake number that cannot be used falls back to port 1 and
+// no handshake; a line settings text that cannot be read to 9600,N,8,1.
+TEST(SerialSettingsNumbers, UnusableNumbersFallBack) {
     SerialSettings settings;
     for (const char* text : {"0", "-2", "x", "300"}) {
         settings.comPort = text;
@@ -102,9 +86,7 @@ TEST(SerialSettingsNumbers, UnusablePortOrHandshakeFallsBack) {
     EXPECT_EQ(settings.handshakeMode(), 0);
     settings.handshake = "2";
     EXPECT_EQ(settings.handshakeMode(), 2);
-}
 
-TEST(LineSettingsText, ParsesBack) {
     const LineSettings odd = parseLineSettings("300,O,7,2");
     EXPECT_EQ(odd.baud, 300);
     EXPECT_EQ(odd.parity, Parity::Odd);

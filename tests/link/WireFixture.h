@@ -1,6 +1,5 @@
 #pragma once
 
-#include "support/RecordingOperator.h"
 #include "link/BusAdapter.h"
 #include "link/CommandChannel.h"
 #include "link/CommandLog.h"
@@ -8,9 +7,9 @@
 #include "link/LinkState.h"
 #include "link/SerialPort.h"
 #include "settings/Captions.h"
+#include "support/RecordingOperator.h"
 #include "support/SimProcess.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,20 +21,11 @@ namespace zor::test {
 // talking to a simulated instrument started per test.
 class WireFixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        // QSerialPort wants an application object for its notifiers, even
-        // though nothing here runs an event loop.
-        static int argc = 1;
-        static char name[] = "link_wire_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
-
     // Starts the instrument and builds the link; `driver` is the bus library
     // to load (a missing file leaves the bus without a board).
     void startLink(const QString& interfaceName, const QStringList& simArguments,
                    const QString& driver = QStringLiteral("/no/such/folder/libgpib.so.0")) {
+        ensureCoreApplication();
         sim = std::make_unique<SimProcess>(simArguments);
         ASSERT_TRUE(sim->isReady()) << sim->errorString().toStdString();
         writeSerialSettings(sim->ttyPath());

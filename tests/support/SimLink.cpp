@@ -3,7 +3,6 @@
 #include "settings/AnsiText.h"
 #include "settings/IniFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace zor::test {
@@ -44,14 +43,6 @@ void reachSimulatedInstrument(const DataFolder& data, const SimProcess& sim, Int
                   general);
     Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("ComPort"), QStringLiteral("1"), serial);
     Ini_Schreiben(QStringLiteral("38xx"), QStringLiteral("Port1"), sim.ttyPath(), serial);
-}
-
-void ensureCoreApplication() {
-    static int argc = 1;
-    static char name[] = "zor_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        static QCoreApplication application(argc, argv);
 }
 
 SimLink::SimLink(Interface interface, const QStringList& simArguments, const Clock& clock)

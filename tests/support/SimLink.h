@@ -27,7 +27,6 @@ public:
     bool ready() const { return ready_; }
     QString why() const;
 
-    SimProcess& sim() { return sim_; }
     InstrumentLink& instrument() { return *link_; }
     CurrentValues& current() { return current_; }
     Captions& captions() { return captions_; }
@@ -57,9 +56,5 @@ private:
 // the bus read time-out `busTimeoutMs`, and `interface` in use.
 void reachSimulatedInstrument(const DataFolder& data, const SimProcess& sim, Interface interface,
                               int busTimeoutMs);
-
-// Qt's serial port watches its device with notifiers that want an
-// application object, even where nothing runs an event loop.
-void ensureCoreApplication();
 
 } // namespace zor::test

@@ -1,5 +1,6 @@
 #include "support/SimProcess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <chrono>
@@ -199,6 +200,14 @@ void SimProcess::stop() {
         ::waitpid(pid_, nullptr, 0);
     }
     pid_ = -1;
+}
+
+void ensureCoreApplication() {
+    static int argc = 1;
+    static char name[] = "zor_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        static QCoreApplication application(argc, argv);
 }
 
 } // namespace zor

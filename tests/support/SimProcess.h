@@ -60,4 +60,8 @@ class SimProcess {
     QString error_;
 };
 
+// Qt's serial port watches its device with notifiers that want an
+// application object, even where nothing runs an event loop.
+void ensureCoreApplication();
+
 } // namespace zor

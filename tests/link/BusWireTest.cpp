@@ -68,27 +68,17 @@ TEST_F(BusWire, WrongAddressesFailTheClearOrTheDescriptor) {
     EXPECT_EQ(messages.quitRequests, 2);
 }
 
-// A read that times out shows the device status and gives no value.
-TEST_F(BusWire, ReadTimeOutShowsTheDeviceStatusAndGivesNoValue) {
-    startBus({QStringLiteral("--silent")});
-    ASSERT_TRUE(channel->openInterface());
-    EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "PS Text 143");
-    EXPECT_EQ(bus->iberr(), gpib::EABO);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_TRUE(messages.messages[0].text.contains("\rText 141\r\rStatus:"));
-    EXPECT_TRUE(messages.messages[0].text.contains("< ERR TIMO>"));
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "FREQ Text 143");
-    EXPECT_EQ(messages.messages.size(), 2u);
-}
-
-// An answer that comes after its read gave up (at the device's time-out) is
-// cleared from the device before the next query, which gets its own.
-TEST_F(BusWire, ALateAnswerIsClearedBeforeTheNextQuery) {
+// A read that times out gives no value and shows the device status. The
+// answer that comes after it gave up is cleared from the device before the
+// next query, which gets its own.
+TEST_F(BusWire, ATimedOutReadShowsTheStatusAndItsLateAnswerIsCleared) {
     startBus({QStringLiteral("--late"), QStringLiteral("150")});
     ASSERT_TRUE(channel->openInterface());
     channel->Befehl_Senden(":STEREO:DIRECT \"PS=RADIO 1 \"");
     EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, "FREQ Text 143");
+    EXPECT_EQ(bus->iberr(), gpib::EABO);
     ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains("\rText 141\r\rStatus:"));
     EXPECT_TRUE(messages.messages[0].text.contains("< ERR TIMO>"));
     qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "1000");
     EXPECT_EQ(channel->Q7_Abfrage("PS?", "PS").text, "RADIO 1 ");

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace zor::test {
 namespace {
@@ -30,10 +29,6 @@ struct Line {
     QByteArray queryEnd;
     bool commandPauses;
 };
-
-void PrintTo(const Line& line, std::ostream* os) {
-    *os << line.name;
-}
 
 class LinkWait : public ::testing::TestWithParam<Line> {
 protected:

@@ -3,7 +3,6 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QThread>
-#include <ostream>
 #include <vector>
 
 namespace zor::test {
@@ -56,10 +55,6 @@ struct Lateness {
     int lateMs;
     std::vector<Asked> asked;
 };
-
-void PrintTo(const Lateness& lateness, std::ostream* os) {
-    *os << lateness.name;
-}
 
 class SerialAnswerTime : public SerialWire, public ::testing::WithParamInterface<Lateness> {};
 
@@ -177,20 +172,6 @@ TEST_F(SerialWire, HangUpIsReportedOnceAndLaterCommandsAreDropped) {
     EXPECT_EQ(losses, 1);
     EXPECT_TRUE(closedWhenLost) << "the handler runs on a closed port, before the message";
     EXPECT_TRUE(state.demo);
-}
-
-// A port that cannot be opened is told once, naming its device.
-TEST_F(SerialWire, PortThatCannotOpenIsReportedAndCommandsAreDropped) {
-    startLink(QStringLiteral("COM"), {});
-    writeSerialSettings(data.filePath("no-such-tty"));
-    EXPECT_FALSE(channel->openInterface());
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].title, "Kommunikationsparameter");
-    EXPECT_TRUE(messages.messages[0].text.contains(data.filePath("no-such-tty")));
-    state.demo = false;
-    channel->Befehl_Senden(kFreqCommand);
-    EXPECT_EQ(channel->ZOR_Abfrage("Freq?", "FREQ").text, noValue("FREQ"));
-    EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 // Nothing leaves in demo mode; going to local sends a carriage return and

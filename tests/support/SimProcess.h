@@ -29,7 +29,6 @@ class SimProcess {
     QString gpibSocket() const;                  // for ZOR_SIM_GPIB_SOCKET
     QString recordPath() const;
     QString statePath() const;
-    QString folder() const { return folder_.path(); }
     pid_t processId() const { return pid_; }
 
     // The record file: every received serial byte, each bus message + LF.

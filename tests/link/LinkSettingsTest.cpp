@@ -1,11 +1,48 @@
-#include "settings/SerialSettings.h"
-
+// The link's settings as the window and zor-rds-cli both take them from the
+// data folder: interface and bus addresses, and the serial line.
+#include "link/BusAddresses.h"
 #include "link/LineSettings.h"
+#include "link/LinkState.h"
 #include "link/SerialPort.h"
+#include "settings/SerialSettings.h"
 #include "support/TestDataFolder.h"
 
 namespace zor {
 namespace {
+
+struct StoredAddresses {
+    const char* zor1;
+    const char* vex2;
+    int generator;
+    int second;
+};
+
+// The generator's address is held within the bus's 0 to 30 and is 28 when
+// "ZOR1" holds no number; "VEX2" is not limited and without a number names
+// no device at all.
+constexpr StoredAddresses kAddressRows[] = {
+    {"12", "7", 12, 7},       {" 7 ", "31", 7, 31},     {"12abc", ".5e1", 12, 5},
+    {"2.5", "", 2, -1},       {"28.6", "x1", 29, -1},   {"-4", "-4", 0, -4},
+    {"45", "45", 30, 45},     {"99999999999", "0", 30, 0},
+    {"", "28", 28, 28},       {"abc", "-", 28, -1},     {"-", "abc", 28, -1},
+};
+
+TEST(StoredLinkState, AddressesAndInterfaceFromTheGeneralSettingsFile) {
+    test::TestDataFolder folder;
+    for (const StoredAddresses& row : kAddressRows) {
+        folder.write(kGeneralFile, "ADRESSEN", "ZOR1", QLatin1String(row.zor1));
+        folder.write(kGeneralFile, "ADRESSEN", "VEX2", QLatin1String(row.vex2));
+        const LinkState state = storedLinkState(folder.data());
+        EXPECT_EQ(state.generatorAddress, row.generator) << row.zor1;
+        EXPECT_EQ(state.secondAddress, row.second) << row.vex2;
+        EXPECT_TRUE(state.demo);
+    }
+    for (const auto& [stored, serial] : {std::pair{"COM", true}, {"IEC", false},
+                                         {"com", false}, {"", false}}) {
+        folder.write(kGeneralFile, "BUS", "Interface", QLatin1String(stored));
+        EXPECT_EQ(storedLinkState(folder.data()).serialInterface, serial) << stored;
+    }
+}
 
 class SerialSettingsFile : public ::testing::Test, public test::TestDataFolder {
 protected:

@@ -1,5 +1,6 @@
 #include "settings/AnsiText.h"
 #include "support/SimLink.h"
+#include "translate/CommandTable.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,17 @@ const KeyRow kRows[] = {
     {"UHR", " OFF", R"(:STEREO:DIRECT "CT=12:34:56,07.03.24")"},
     {"ZEIT", "off", R"(:STEREO:DIRECT "CT=21:05:09,07.03.24")"},
 };
+
+// Keys match exactly, with case; EON texts carry the current EON PI exactly as
+// it stands.
+TEST(CommandTable, KeysMatchWithCaseAndEonTextsCarryTheCurrentPiUnchanged) {
+    const TranslatorInputs in{QStringLiteral("d3 "), QStringLiteral("12:34:56"), {}};
+    for (const char* key :
+         {"ps", "Pi", "uhr", "PS ", "EON_AFB", "EON_AFB6", "AF6", "HF-FREQUENZ", ""})
+        EXPECT_FALSE(commandLine(QString::fromUtf8(key), QStringLiteral("D3"), in)) << key;
+    EXPECT_EQ(commandLine(QStringLiteral("EON_TP"), QStringLiteral("1"), in),
+              QStringLiteral(R"(:STEREO:DIRECT "EON-TP=d3 ,1")"));
+}
 
 // The clock every row assumes.
 class RowClock final : public Clock {

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QTimerEvent>
-#include <QWheelEvent>
 #include <vector>
 
 namespace zor::test {
@@ -81,14 +80,7 @@ inline void setRdsCaptions(Captions& texts) {
         texts.setText(number, QString::fromUtf8(text));
 }
 
-// One notch of the mouse wheel over `widget`.
-inline void turnWheel(QWidget* widget) {
-    const QPointF middle(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent notch(middle, widget->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(widget, &notch);
-}
-
+// The names of the 32 programme types.
 inline QStringList programmeTypes() {
     QStringList names;
     for (int code = 0; code < 32; ++code)

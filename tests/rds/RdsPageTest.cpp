@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 
 namespace zor::test {
@@ -30,6 +31,8 @@ struct Handling {
     const char* shown;
 };
 
+// Each control's handler hands its value to the instrument, stores it in the
+// data set (all but TP) and shows it in the status strip.
 TEST_F(RdsPageTest, EachHandlerHandsItsValueOverStoresItAndShowsIt) {
     page.showProgrammeTypes(programmeTypes());
     page.show();
@@ -37,12 +40,8 @@ TEST_F(RdsPageTest, EachHandlerHandsItsValueOverStoresItAndShowsIt) {
     const Handling cases[] = {
         {"PS", [](RdsPage& p) { p.PS_T()->setText("ABCDEFGHIJ"); p.PS_Taste()->click(); },
          {"PS=ABCDEFGH"}, "PS", "ABCDEFGH", StatusField::Ps, "ABCDEFGH"},
-        {"PI", [](RdsPage& p) {
-             QTest::keyClicks(p.PI_T(), "D3C31");
-             EXPECT_EQ(p.PI_T()->text(), QStringLiteral("D3C3"));
-             p.PI_T()->setText("D3");
-             p.Command3()->click();
-         }, {"PI=D3"}, "PI", "D3", StatusField::Pi, "D3"},
+        {"PI", [](RdsPage& p) { p.PI_T()->setText("D3"); p.Command3()->click(); }, {"PI=D3"},
+         "PI", "D3", StatusField::Pi, "D3"},
         {"PTY", [](RdsPage& p) { emit p.PTY_Combo1()->activated(5); }, {"PTY=5"}, "PTY", "5",
          StatusField::Pty, "Type 5"},
         {"RadioText", [](RdsPage& p) {
@@ -72,34 +71,32 @@ TEST_F(RdsPageTest, EachHandlerHandsItsValueOverStoresItAndShowsIt) {
 }
 
 // The loader fills the list quietly, then picks the stored type once, read
-// as a stored number is read; a number that names no entry picks none.
-TEST_F(RdsPageTest, ProgrammeTypesChooseTheStoredTypeOnce) {
+// as a stored number is read; a number that names no entry picks none. Then
+// only a deliberate pick changes the type: typed text neither completes nor
+// picks, the wheel over a closed list or a step control does nothing, the
+// arrow keys on the focused list still pick.
+TEST_F(RdsPageTest, OnlyTheLoaderAndADeliberatePickChooseTheProgrammeType) {
     const std::pair<const char*, QStringList> stored[] = {
-        {" 7 ", {"PTY=7"}}, {"5.7", {"PTY=5"}}, {"x", {"PTY=0"}}, {"", {"PTY=0"}}, {"32", {}}};
+        {"5.7", {"PTY=5"}}, {"x", {"PTY=0"}}, {"", {"PTY=0"}}, {"32", {}}, {" 7 ", {"PTY=7"}}};
     for (const auto& [text, handed] : stored) {
         services.folder.write(kDataSetFile, "RDS", "PTY", QLatin1String(text));
         page.showProgrammeTypes(programmeTypes());
         EXPECT_EQ(sent(), handed) << text;
     }
     EXPECT_EQ(page.PTY_Combo1()->count(), 32);
-}
-
-// Nothing but a deliberate pick changes a setting: typed text neither
-// completes nor picks, the wheel over a closed list or a step control does
-// nothing, the arrow keys on the focused list still pick.
-TEST_F(RdsPageTest, OnlyADeliberatePickChangesTheProgrammeType) {
-    services.folder.write(kDataSetFile, "RDS", "PTY", QStringLiteral("7"));
-    page.showProgrammeTypes(programmeTypes());
     page.show();
-    sent();
     QComboBox* pty = page.PTY_Combo1();
     pty->setFocus();
     QTest::keyClicks(pty, QStringLiteral("Type 1"));
     QTest::keyClick(pty, Qt::Key_Return);
     QTest::keyClick(pty, Qt::Key_Tab);
     for (QWidget* under : {static_cast<QWidget*>(pty), static_cast<QWidget*>(pty->lineEdit()),
-                           static_cast<QWidget*>(page.TA_HScroll())})
-        turnWheel(under);
+                           static_cast<QWidget*>(page.TA_HScroll())}) {
+        const QPointF middle(under->width() / 2.0, under->height() / 2.0);
+        QWheelEvent notch(middle, under->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(under, &notch);
+    }
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_EQ(page.ptyValue(), QStringLiteral("7"));
     EXPECT_EQ(page.TA_HScroll()->value(), 0);
@@ -171,6 +168,8 @@ TEST_F(RdsPageTest, RestoreBringsTheStoredContentBackWithoutSending) {
     EXPECT_EQ(dataSet("DI"), QStringLiteral("16"));
 }
 
+// While the clock is on, the time goes out every twenty seconds; the time
+// box proposes the clock's time and sends nothing.
 TEST_F(RdsPageTest, ClockGoesOutEveryTwentySecondsWhileOnAndTheTimeBoxChangesNothing) {
     services.folder.write(kGeneralFile, "Sprache", "Sprache", QStringLiteral("deutsch"));
     services.folder.write(kLanguageFile, "deutsch", "193", QStringLiteral("Uhr aus"));
@@ -194,6 +193,8 @@ TEST_F(RdsPageTest, ClockGoesOutEveryTwentySecondsWhileOnAndTheTimeBoxChangesNot
     EXPECT_TRUE(sent().isEmpty());
 }
 
+// The TA switch toggles the announcement and shows it; the EON TA help
+// shows its caption lines.
 TEST_F(RdsPageTest, TheSwitchTogglesTheAnnouncementAndTheHelpShowsItsLines) {
     page.TA_Taste()->click();
     EXPECT_TRUE(page.TA_Taste()->showsOn());

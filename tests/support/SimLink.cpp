@@ -14,18 +14,6 @@ namespace {
 constexpr int kBusTimeoutMs = 500;
 constexpr int kSentWaitMs = 3000;
 
-void setCaptions(Captions& captions) {
-    captions.setText(21, QStringLiteral("Hub"));
-    captions.setText(141, QStringLiteral("Abfragefehler"));
-    captions.setText(142, QStringLiteral("Antwort"));
-    captions.setText(143, QStringLiteral("no Answer"));
-    captions.setText(145, QStringLiteral("keine Antwort"));
-    captions.setText(184, QStringLiteral("Busfehler"));
-    captions.setText(185, QStringLiteral("Weiter?"));
-    captions.setText(192, QStringLiteral("ein"));
-    captions.setText(193, QStringLiteral("aus"));
-}
-
 } // namespace
 
 void reachSimulatedInstrument(const DataFolder& data, const SimProcess& sim, Interface interface,
@@ -50,7 +38,10 @@ SimLink::SimLink(Interface interface, const QStringList& simArguments, const Clo
     ensureCoreApplication();
     if (!sim_.isReady() || !folder_.isValid())
         return;
-    setCaptions(captions_);
+    for (const auto& [number, text] :
+         {std::pair{21, "Hub"}, {141, "Abfragefehler"}, {142, "Antwort"}, {143, "no Answer"},
+          {145, "keine Antwort"}, {184, "Busfehler"}, {185, "Weiter?"}, {192, "ein"}, {193, "aus"}})
+        captions_.setText(number, QLatin1String(text));
     reachSimulatedInstrument(data(), sim_, interface, kBusTimeoutMs);
     Ini_Schreiben(QStringLiteral("ADRESSEN"), QStringLiteral("Log_Key"), QStringLiteral("1"),
                   data().file(QLatin1String(kGeneralFile)));

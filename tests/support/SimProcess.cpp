@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -88,52 +86,33 @@ bool SimProcess::start(const QStringList& arguments) {
         argv.push_back(text.data());
     argv.push_back(nullptr);
 
-    int out[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) {
-        error_ = QStringLiteral("cannot create a pipe: %1").arg(strerror(errno));
-        return false;
-    }
+    // zor-sim announces its serial line on its standard output, a file here.
+    const QString out = folder_.filePath(QStringLiteral("stdout.txt"));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, QFile::encodeName(out).constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int failure =
         posix_spawn(&pid_, program.constData(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
     if (failure != 0) {
         pid_ = -1;
-        ::close(out[0]);
         error_ = QStringLiteral("cannot start %1: %2")
                      .arg(QFile::decodeName(program), strerror(failure));
         return false;
     }
-    const bool announced = readAnnouncement(out[0]);
-    ::close(out[0]);
-    return announced;
-}
-
-bool SimProcess::readAnnouncement(int fd) {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(startupMs);
-    QByteArray text;
-    while (!text.contains('\n')) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        pollfd p{fd, POLLIN, 0};
-        if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) == 0) {
-            error_ = QStringLiteral("zor-sim did not announce its serial line in time");
-            return false;
-        }
-        char buffer[512];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error_ = QStringLiteral("zor-sim ended before announcing its serial line");
-            return false;
-        }
-        text.append(buffer, n);
+    QByteArray line;
+    const bool ended = waitUntil(startupMs, [&] {
+        QFile file(out);
+        line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return line.contains('\n') || !isRunning();
+    });
+    if (!line.contains('\n')) {
+        error_ = ended ? QStringLiteral("zor-sim ended before announcing its serial line")
+                       : QStringLiteral("zor-sim did not announce its serial line in time");
+        return false;
     }
-    const QByteArray line = text.left(text.indexOf('\n'));
+    line.truncate(line.indexOf('\n'));
     if (!line.startsWith(announcement)) {
         error_ = QStringLiteral("unexpected first line from zor-sim: %1")
                      .arg(QString::fromLocal8Bit(line));

@@ -51,7 +51,6 @@ class SimProcess {
 
   private:
     bool start(const QStringList& arguments);
-    bool readAnnouncement(int fd);
 
     QTemporaryDir folder_{QDir::tempPath() + QStringLiteral("/zor-sim-XXXXXX")};
     pid_t pid_ = -1;

@@ -6,10 +6,10 @@
 #include "sim/MpxReceiver.h"
 #include "support/ProgramRun.h"
 #include "support/SimProcess.h"
+#include "support/TestDataFolder.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <ctime>
@@ -18,11 +18,6 @@
 
 namespace zor {
 namespace {
-
-void writeFile(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-}
 
 // The hex file's groups: one a line, four hexadecimal words.
 std::vector<GroupWords> hexGroups(const QString& path) {
@@ -42,9 +37,9 @@ class OnAir : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
-        writeFile(folder.filePath("RDS_Allg.INI"), "[BUS]\r\nInterface=COM\r\n");
-        writeFile(folder.filePath("Datenset1.INI"), "[RDS]\r\nEON_PI=D3C4\r\n");
-        writeFile(folder.filePath("Rs232.ini"), "[38xx]\r\nPort1=" + sim.ttyPath().toLatin1());
+        folder.put("RDS_Allg.INI", "[BUS]\r\nInterface=COM\r\n");
+        folder.put("Datenset1.INI", "[RDS]\r\nEON_PI=D3C4\r\n");
+        folder.put("Rs232.ini", "[38xx]\r\nPort1=" + sim.ttyPath().toLatin1());
     }
 
     static ProgramRun run(const char* program, const QStringList& arguments) {
@@ -71,14 +66,16 @@ class OnAir : public ::testing::Test {
         EXPECT_TRUE(sim.waitForState("AFREQ", "1000", 5000));
     }
 
-    QTemporaryDir folder;
-    const QString live = folder.filePath("live.hex"); // written in real time
+    test::TestDataFolder folder;
+    const QString live = folder.path("live.hex"); // written in real time
     SimProcess sim{{"--rds-hex", live}};
 };
 
+// What the operator set is decoded by the real decoder from the groups, and
+// the multiplex carries the same groups locked to the pilot.
 TEST_F(OnAir, WhatTheOperatorSetIsDecodedFromTheGroupsAndTheMultiplex) {
-    const QString hex = folder.filePath("groups.hex");
-    const QString wav = folder.filePath("mpx.wav");
+    const QString hex = folder.path("groups.hex");
+    const QString wav = folder.path("mpx.wav");
     setUpCoder();
     // Two clock-time groups need two minute edges: about 1,400 groups.
     ASSERT_EQ(run("zor-sim", {"--state", sim.statePath(), "--rds-hex", hex, "--rds-hex-groups",
@@ -168,6 +165,7 @@ TEST_F(OnAir, WhatTheOperatorSetIsDecodedFromTheGroupsAndTheMultiplex) {
         << "RDS locked to the pilot's third harmonic at the set phase";
 }
 
+// The running simulator writes each group as it goes on air.
 TEST_F(OnAir, TheRunningSimulatorWritesGroupsAsTheyGoOnAir) {
     EXPECT_TRUE(hexGroups(live).empty()) << "RDS is off at start";
     send("PS", "LIVE");

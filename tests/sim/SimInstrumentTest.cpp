@@ -24,6 +24,8 @@ QByteArray ask(SimInstrument& instrument, const QByteArray& query) {
     return answer.endsWith('\n') ? answer.chopped(1) : answer;
 }
 
+// Each command leaves its value in the state; queries answer in the units
+// the read-back page shows.
 TEST(SimInstrument, CommandsSetTheStateAndQueriesAnswerInDisplayUnits) {
     const struct {
         const char* line;
@@ -101,6 +103,7 @@ TEST(SimInstrument, CommandsSetTheStateAndQueriesAnswerInDisplayUnits) {
     EXPECT_EQ(ask(instrument, "NOKEY"), "\"\"") << "an unknown coder key answers no value";
 }
 
+// A refused command changes nothing and queues its error for SYST:ERR?.
 TEST(SimInstrument, RefusedCommandsChangeNothingAndQueueTheirErrors) {
     const struct {
         const char* line;
@@ -143,6 +146,7 @@ TEST(SimInstrument, RefusedCommandsChangeNothingAndQueueTheirErrors) {
     EXPECT_EQ(instrument.handleLine("SYSTEM:ERROR:NEXT?"), "0,\"No error\"\n");
 }
 
+// AF lists, other networks and data sets are filed as they arrive.
 TEST(SimInstrument, CoderListsNetworksAndDataSetsAreFiledAsTheyArrive) {
     const struct {
         const char* text; // a coder text; "" sends nothing
@@ -195,11 +199,8 @@ TEST(SimInstrument, CoderListsNetworksAndDataSetsAreFiledAsTheyArrive) {
     EXPECT_FALSE(instrument.state().contains("EON-TP,D3C")) << "forgotten, not emptied";
 }
 
-// The coder's groups by the RDS standard's own rules: checkwords by
-// polynomial division, fields at their bit positions, the worked example for
-// the date (6 September 1982 = MJD 45218). What a receiver reads from the
-// basic fields is left to libv4l2rds in the on-air test.
-
+// The coder's groups by the RDS standard's own rules; what a receiver reads
+// from the basic fields is left to libv4l2rds in the on-air test.
 constexpr int type0A = 0x00, type2A = 0x04, type3A = 0x06, type4A = 0x08, type8A = 0x10,
               type14A = 0x1C, type14B = 0x1D;
 
@@ -230,6 +231,7 @@ struct Coder {
     GroupEncoder encoder{instrument.state()};
 };
 
+// Every block carries the checkword of its place, C' in version B.
 TEST(RdsGroups, EveryBlockCarriesTheCheckwordOfItsPlace) {
     Coder coder({"RT=12,0,Checkwords", "AF=N,98.5,87.6", "EON-PI=D3C4", "EON-TP=D3C4,1",
                  "EON-TA=D3C4,1", "3A=03,100066CD46", "8A=08,0810013039", "CT=12:34:56,06.12.24"});
@@ -246,6 +248,7 @@ TEST(RdsGroups, EveryBlockCarriesTheCheckwordOfItsPlace) {
     EXPECT_GT(versionB, 0) << "14B groups use offset C'";
 }
 
+// 3A announces both TMC variants in turn; 14A and 14B carry the other network.
 TEST(RdsGroups, TmcAndOtherNetworkFields) {
     Coder coder({"3A=03,100066CD46", "3A=03,106100CD46", "EON-PI=D3C4", "EON-PTY=D3C4,10",
                  "EON-AFB=D3C4,N,94.0,94.5"});
@@ -268,6 +271,7 @@ TEST(RdsGroups, TmcAndOtherNetworkFields) {
     EXPECT_EQ(traffic[0][3], 0xD3C4);
 }
 
+// AF list 1 goes out in method A, the others in method B.
 TEST(RdsGroups, AfListOneInMethodAAndTheOthersInMethodB) {
     const struct {
         std::vector<const char*> texts;
@@ -289,6 +293,7 @@ TEST(RdsGroups, AfListOneInMethodAAndTheOthersInMethodB) {
     }
 }
 
+// Radio text ends with a CR unless full; a new text turns the A/B flag.
 TEST(RdsGroups, RadioTextEndsWithCarriageReturnAndANewTextTurnsTheFlag) {
     Coder coder({"GS=02A", "RT=12,0,Hello world"});
     const auto groups = coder.groups(4, type2A);
@@ -304,6 +309,8 @@ TEST(RdsGroups, RadioTextEndsWithCarriageReturnAndANewTextTurnsTheFlag) {
     EXPECT_EQ(full[16][1] & 0x0F, 0);
 }
 
+// The clock time goes out once a minute, at the minute edge; 6 September
+// 1982 is MJD 45218, the standard's worked example.
 TEST(RdsGroups, ClockTimeGoesOutOnceAMinuteAtTheMinuteEdge) {
     Coder coder({"CT=12:34:56,06.09.82"});
     std::vector<std::pair<qint64, GroupWords>> clock;
@@ -329,6 +336,7 @@ TEST(RdsGroups, ClockTimeGoesOutOnceAMinuteAtTheMinuteEdge) {
     EXPECT_TRUE(coder.groups(1400, type4A).empty());
 }
 
+// The group sequence decides the order and passes over types with nothing to send.
 TEST(RdsGroups, TheGroupSequenceDecidesOrderAndPassesOverEmptyTypes) {
     const struct {
         const char* sequence;
@@ -348,6 +356,7 @@ TEST(RdsGroups, TheGroupSequenceDecidesOrderAndPassesOverEmptyTypes) {
     }
 }
 
+// With RDS off nothing goes out; test mode sends its bit pattern.
 TEST(RdsGroups, RdsOffSendsNothingAndTestModeSendsThePattern) {
     Coder coder({});
     coder.instrument.handleLine(":stereo:rds:state OFF");

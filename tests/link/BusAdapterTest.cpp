@@ -10,11 +10,9 @@
 #include "settings/MessageLanguage.h"
 #include "settings/ProgramTitle.h"
 #include "support/RecordingOperator.h"
+#include "support/TestDataFolder.h"
 
-#include <QFile>
 #include <QLibrary>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -98,18 +96,16 @@ TEST_F(RegisteringDriver, FailedRegistrationQuitsWithItsMessage) {
 // named pipe), the second keeps its usual text; nothing quits.
 TEST(UnusableDriverLibrary, TheFirstStatusMessageNamesTheFileAndWhy) {
     useMessageLanguage(QStringLiteral("english"));
-    QTemporaryDir dir;
-    const QString text = dir.filePath("notes.txt");
-    QFile notes(text);
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(200, 'x')) > 0);
-    notes.close();
-    const QString fifo = dir.filePath("libgpib-pipe.so");
+    test::TestDataFolder dir;
+    dir.put("notes.txt", QByteArray(200, 'x'));
+    const QString text = dir.path("notes.txt");
+    const QString fifo = dir.path("libgpib-pipe.so");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     const struct {
         QString file;
         const char* reason;
     } cases[] = {
-        {dir.filePath("libmissing.so"), "No such file or directory"},
+        {dir.path("libmissing.so"), "No such file or directory"},
         {dir.path(), "In its place there is a folder"},
         {text, "invalid ELF header"},
         {QStringLiteral("libm.so.6"), "missing: ibdev, ibclr, ibwrt, ibrd, ibloc, ibonl"},

@@ -27,6 +27,8 @@ constexpr StoredAddresses kAddressRows[] = {
     {"", "28", 28, 28},       {"abc", "-", 28, -1},     {"-", "abc", 28, -1},
 };
 
+// The addresses and the interface are read as the table says; "COM" must be
+// written in capitals.
 TEST(StoredLinkState, AddressesAndInterfaceFromTheGeneralSettingsFile) {
     test::TestDataFolder folder;
     for (const StoredAddresses& row : kAddressRows) {

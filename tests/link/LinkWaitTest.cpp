@@ -42,6 +42,8 @@ protected:
     }
 };
 
+// While the link waits the window repaints, and a timer's command waits its
+// turn behind the command or query under way.
 TEST_P(LinkWait, TheWindowRepaintsAndTimersCommandsFollowTheWorkUnderWay) {
     // 200 ms late: inside the coder's pause and the bus's time-out.
     SimLink link(GetParam().interface, {QStringLiteral("--late"), QStringLiteral("200")});

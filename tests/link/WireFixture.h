@@ -28,7 +28,12 @@ protected:
         ensureCoreApplication();
         sim = std::make_unique<SimProcess>(simArguments);
         ASSERT_TRUE(sim->isReady()) << sim->errorString().toStdString();
-        writeSerialSettings(sim->ttyPath());
+        QFile settings(serialSettingsPath);
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[38xx]\r\nComPort=1\r\nBaud=9600\r\nDatenbits=8\r\nParitaet=N\r\n"
+                       "Stoppbit=1\r\nHandshake=0\r\nEcho=0\r\nDemo=demo\r\nAdresse=0\r\nPort1=" +
+                       sim->ttyPath().toLocal8Bit() + "\r\n");
+        settings.close();
         qputenv("ZOR_SIM_GPIB_SOCKET", sim->gpibSocket().toLocal8Bit());
         qputenv("ZOR_SIM_GPIB_TIMEOUT_MS", "100");
         for (int number = 141; number <= 145; ++number)
@@ -43,15 +48,6 @@ protected:
         channel = std::make_unique<CommandChannel>(state, port, *bus, log, captions, messages);
         channel->serialSettings().setFilePath(serialSettingsPath);
         channel->loadSerialSettings();
-    }
-
-    void writeSerialSettings(const QString& device) {
-        QFile file(serialSettingsPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[38xx]\r\nComPort=1\r\nBaud=9600\r\nDatenbits=8\r\nParitaet=N\r\n"
-                   "Stoppbit=1\r\nHandshake=0\r\nEcho=0\r\nDemo=demo\r\nAdresse=0\r\n"
-                   "Port1=" +
-                   device.toLocal8Bit() + "\r\n");
     }
 
     QByteArray logged() const {

@@ -3,12 +3,12 @@
 // columns, and one message naming the file and the first faulty line.
 #include "TmcCatalogueFiles.h"
 #include "settings/FileText.h"
+#include "support/TestDataFolder.h"
 #include "tmc/TmcCatalogue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zor {
@@ -19,12 +19,6 @@ using Kind = TmcCatalogueKind;
 // An entry of width `width` (25 events, 20 locations) and its code column.
 QString entry(const QString& description, const char* code, qsizetype width = 25) {
     return tmcCatalogueEntry(description, QString::fromLatin1(code), width);
-}
-
-// The bytes of a literal, NUL bytes included.
-template <std::size_t N>
-QByteArray bytesOf(const char (&literal)[N]) {
-    return QByteArray(literal, N - 1);
 }
 
 struct CatalogueCase {
@@ -58,12 +52,12 @@ QList<CatalogueCase> catalogueCases() {
         {"file order, blank lines", Kind::Events, "C;30\r\n\r\n   \r\nA;10\r\n",
          {entry("C", "30"), entry("A", "10")}, nullptr},
         {"every line end and Ctrl-Z", Kind::Events,
-         bytesOf("A;1\nB;2\rC;3\r\nD;4\r\n\x1A\0\0garbage"),
+         QByteArrayLiteral("A;1\nB;2\rC;3\r\nD;4\r\n\x1A\0\0garbage"),
          {entry("A", "1"), entry("B", "2"), entry("C", "3"), entry("D", "4")}, nullptr},
         {"Windows-1252", Kind::Events, "Br\xFC" "cke S\xFC" "d;1\r\n", {entry(bridge, "1")}, nullptr},
         {"UTF-8 with mark", Kind::Events, "\xEF\xBB\xBF" "Br\xC3\xBC" "cke S\xC3\xBC" "d;1\r\n",
          {entry(bridge, "1")}, nullptr},
-        {"UTF-16", Kind::Events, bytesOf("\xFF\xFE" "A\0;\0" "1\0\r\0\n\0"),
+        {"UTF-16", Kind::Events, QByteArrayLiteral("\xFF\xFE" "A\0;\0" "1\0\r\0\n\0"),
          {entry("A", "1")}, nullptr},
         {"faulty records", Kind::Events,
          "Gut;1\r\nOhne Semikolon\r\nGut;2\r\nBuchstaben;abc\r\nLeer;\r\nMinus;-5\r\nGut;3\r\n",
@@ -76,12 +70,13 @@ QList<CatalogueCase> catalogueCases() {
          {entry(QString(25, u'x'), "5"), entry("B", "6")}, nullptr},
         {"megabyte without code", Kind::Locations, megabyte + "\r\nB;6\r\n",
          {entry("B", "6", 20)}, "Zeile 1"},
-        {"binary bytes", Kind::Events, bytesOf("A;1\r\n\0\x01\xFF\0;3\r\nB;2\r\n"),
+        {"binary bytes", Kind::Events, QByteArrayLiteral("A;1\r\n\0\x01\xFF\0;3\r\nB;2\r\n"),
          {entry("A", "1"), entry("B", "2")}, "Zeile 2"},
         {"empty", Kind::Events, "", {}, "Event.txt"},
     };
 }
 
+// Each usable record becomes one entry; the first faulty line is told, once.
 TEST(TmcCatalogueFile, RecordsBecomeEntriesAndFaultsAreToldOnce) {
     for (const CatalogueCase& c : catalogueCases()) {
         const TmcCatalogue catalogue = tmcCatalogueFromBytes(
@@ -96,29 +91,29 @@ TEST(TmcCatalogueFile, RecordsBecomeEntriesAndFaultsAreToldOnce) {
     EXPECT_EQ(tmcEntryCode(entry("Zwei", "23456", 20)), 23456);
 }
 
+// A file is found whatever the case of its name; one missing, or a folder
+// in its place, is told.
 TEST(TmcCatalogueFile, TheFileIsFoundWithoutRegardToCaseOrToldMissing) {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("EVENT.TXT"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("A;1\r\n");
-    file.close();
-    EXPECT_EQ(readTmcCatalogue(Kind::Events, dir.filePath("Event.txt")).entries.size(), 1);
+    test::TestDataFolder dir;
+    dir.put("EVENT.TXT", "A;1\r\n");
+    EXPECT_EQ(readTmcCatalogue(Kind::Events, dir.path("Event.txt")).entries.size(), 1);
 
-    const TmcCatalogue missing = readTmcCatalogue(Kind::Locations, dir.filePath("Location.txt"));
+    const TmcCatalogue missing = readTmcCatalogue(Kind::Locations, dir.path("Location.txt"));
     EXPECT_TRUE(missing.entries.isEmpty());
     ASSERT_TRUE(missing.problem);
-    EXPECT_TRUE(missing.problem->contains(QDir::toNativeSeparators(dir.filePath("Location.txt"))));
+    EXPECT_TRUE(missing.problem->contains(QDir::toNativeSeparators(dir.path("Location.txt"))));
     ASSERT_TRUE(QDir(dir.path()).mkdir("Location.txt"));
-    const TmcCatalogue folder = readTmcCatalogue(Kind::Locations, dir.filePath("Location.txt"));
+    const TmcCatalogue folder = readTmcCatalogue(Kind::Locations, dir.path("Location.txt"));
     EXPECT_TRUE(folder.entries.isEmpty());
     EXPECT_TRUE(folder.problem);
 }
 
+// Catalogues of every possible code load whole.
 TEST(TmcCatalogueFile, FullSizeCataloguesLoadCompletely) {
-    QTemporaryDir dir;
+    test::TestDataFolder dir;
     ASSERT_TRUE(writeFullTmcCatalogues(dir.path()));
-    const TmcCatalogue event = readTmcCatalogue(Kind::Events, dir.filePath("Event.txt"));
-    const TmcCatalogue location = readTmcCatalogue(Kind::Locations, dir.filePath("Location.txt"));
+    const TmcCatalogue event = readTmcCatalogue(Kind::Events, dir.path("Event.txt"));
+    const TmcCatalogue location = readTmcCatalogue(Kind::Locations, dir.path("Location.txt"));
     ASSERT_EQ(event.entries.size(), kFullEventCount);
     ASSERT_EQ(location.entries.size(), kFullLocationCount);
     EXPECT_FALSE(event.problem || location.problem);
@@ -133,7 +128,7 @@ TEST(TmcBundledCatalogue, BothLoadCleanly) {
         {Kind::Events, "Event.txt", kTmcMaxEventCode},
         {Kind::Locations, "Location.txt", kTmcMaxLocationCode}};
     for (const auto& [kind, name, maxCode] : bundled) {
-        const QString path = qEnvironmentVariable("ZOR_SOURCE_DIR") + "/data/Daten/" + name;
+        const QString path = test::TestDataFolder::bundled() + '/' + name;
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
         const QByteArray bytes = file.readAll();

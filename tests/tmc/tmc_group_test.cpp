@@ -39,6 +39,7 @@ constexpr Composition kCompositions[] = {
     {false, true, false, false, false, 0, "7", "0", "1", "0838000001"},
 };
 
+// Each field of the message sits at its bits in the display of the group.
 TEST(TmcGroup, FieldsSitAtTheirBitsInTheThreeBlocks) {
     for (const Composition& c : kCompositions) {
         TmcMessage message;

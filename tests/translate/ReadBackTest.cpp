@@ -9,18 +9,6 @@ namespace {
 
 using B = ReadBackButton;
 
-Captions englishCaptions() {
-    Captions captions;
-    const std::pair<int, const char*> texts[] = {
-        {21, "Deviation"}, {22, "internal"}, {23, "L/R ext."},   {24, "S/P ext."}, {25, "AF gen."},
-        {31, "Left"},      {32, "Right"},    {33, "R=L"},        {34, "R=-L"},     {35, "R/=L"},
-        {56, "Music"},     {57, "Speech"},   {143, "no Answer"}, {192, "on"},      {193, "off"},
-    };
-    for (const auto& [number, text] : texts)
-        captions.setText(number, QString::fromUtf8(text));
-    return captions;
-}
-
 Question coderQuery(const QString& label, const QString& key) {
     return {QueryTarget::Coder, key, label};
 }
@@ -132,7 +120,14 @@ const DisplayRow kDisplayRows[] = {
 };
 
 TEST(ReadBackDisplay, EveryButtonShowsItsAnswersAsTheOperatorReadsThem) {
-    const Captions captions = englishCaptions();
+    Captions captions;
+    const std::pair<int, const char*> texts[] = {
+        {21, "Deviation"}, {22, "internal"}, {23, "L/R ext."},   {24, "S/P ext."}, {25, "AF gen."},
+        {31, "Left"},      {32, "Right"},    {33, "R=L"},        {34, "R=-L"},     {35, "R/=L"},
+        {56, "Music"},     {57, "Speech"},   {143, "no Answer"}, {192, "on"},      {193, "off"},
+    };
+    for (const auto& [number, text] : texts)
+        captions.setText(number, QString::fromUtf8(text));
     for (const DisplayRow& row : kDisplayRows)
         EXPECT_EQ(readBackDisplay(row.button, row.answers, captions, QLatin1Char(row.separator)),
                   QString::fromUtf8(row.shown))

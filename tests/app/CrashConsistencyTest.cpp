@@ -1,219 +1,139 @@
-// Settings files survive a program killed at any moment while it stores.
-//
-// The program under the kill is zor-settings-burst, which stores a scripted
-// burst of changes through Ini_Schreiben across RDS_Allg.INI, Datenset1.INI
-// and Rs232.ini, rather than `zor-rds-cli ini set` run in a loop: a command
-// line process spends nearly all of its short life loading libraries and
-// reading its arguments before its one write, so random kills would seldom
-// land inside a write and never between the writes of two files. The burst
-// is writing from the moment it says so, and every kill interrupts a read, a
-// new content half written, a flush or a rename, or falls between two files.
-#include "SettingsBurst.h"
-#include "settings/DataFolder.h"
-#include "settings/IniFile.h"
+// Settings files survive a program killed at any moment while it stores: a
+// child of the test stores a burst of changes as the pages do until killed.
+#include "support/TestDataFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <algorithm>
 #include <chrono>
-#include <cstring>
-#include <gtest/gtest.h>
+#include <csignal>
 #include <iostream>
-#include <poll.h>
 #include <random>
-#include <signal.h>
-#include <spawn.h>
-#include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace zor {
 namespace {
 
-using test::burstSetting;
-using test::burstStepOf;
-using test::burstValue;
-using test::kBurstSettings;
-
 constexpr const char* kSettingsFiles[] = {kGeneralFile, kDataSetFile, kSerialFile};
 constexpr int kKills = 200;
-// A change takes from under a millisecond to some ten milliseconds (two
-// flushes to disk, a sanitizer build); kills fall anywhere from the start of
-// a burst's first change to a few changes later.
+// A change takes up to some ten milliseconds (two flushes to disk, a
+// sanitizer build): kills fall from a burst's first change to a few later.
 constexpr int kLongestDelayMicroseconds = 20000;
+constexpr long long kLongestBurst = 1000000; // ends a burst nobody kills
 
-// One run of the burst program, killed by the test.
-class Burst {
-public:
-    Burst(const QString& folder, std::uint64_t script, long long first) {
-        int channel[2];
-        if (::pipe(channel) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, channel[0]);
-        const std::string program = ZOR_SETTINGS_BURST;
-        const std::string path = QFile::encodeName(folder).toStdString();
-        const std::string scriptText = std::to_string(script);
-        const std::string firstText = std::to_string(first);
-        char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(path.c_str()),
-                              const_cast<char*>(scriptText.c_str()),
-                              const_cast<char*>(firstText.c_str()), nullptr};
-        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(channel[1]);
-        output_ = channel[0];
-    }
-
-    ~Burst() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-        if (output_ >= 0)
-            ::close(output_);
-    }
-
-    Burst(const Burst&) = delete;
-    Burst& operator=(const Burst&) = delete;
-
-    // Polls for the burst's word that it starts writing.
-    bool waitUntilWriting() {
-        if (pid_ <= 0)
-            return false;
-        pollfd ready{output_, POLLIN, 0};
-        char word[8] = {};
-        return ::poll(&ready, 1, 10000) == 1 && ::read(output_, word, 7) == 7 &&
-               std::memcmp(word, "writing", 7) == 0;
-    }
-
-    // True when the kill ended the burst, false when it had ended by itself.
-    bool kill() {
-        ::kill(pid_, SIGKILL);
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int output_ = -1;
+struct BurstSetting {
+    const char* file;
+    const char* section;
+    const char* key;
 };
+constexpr BurstSetting kBurstSettings[] = {
+    {kGeneralFile, "FM", "MPX_DEV"},   {kGeneralFile, "FM", "PILOT_PHASE"},
+    {kGeneralFile, "FM", "RDS_HUB"},   {kGeneralFile, "RDS", "TA_ON"},
+    {kGeneralFile, "BUS", "Interface"}, {kDataSetFile, "RDS", "PS"},
+    {kDataSetFile, "RDS", "PI"},       {kDataSetFile, "RDS", "RTA"},
+    {kDataSetFile, "RDS", "AF_LISTE1"}, {kDataSetFile, "RDS", "GR_Folge"},
+    {kSerialFile, "38xx", "Baud"},     {kSerialFile, "38xx", "ComPort"},
+    {kSerialFile, "38xx", "Demo"}};
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// Step `step` of burst `script` stores one setting, in a fixed shuffle of
+// files and keys, and a value ending in "#<step>" that shows how far it got.
+const BurstSetting& burstSetting(std::uint64_t script, long long step) {
+    std::uint64_t mixed = (script ^ std::uint64_t(step)) * 0x9E3779B97F4A7C15ULL;
+    mixed ^= mixed >> 29;
+    return kBurstSettings[mixed % std::size(kBurstSettings)];
 }
-
-// Chosen afresh for every run and printed; ZOR_RANDOM_START repeats a run.
-std::uint64_t chooseRandomStart() {
-    bool given = false;
-    const qulonglong start = qEnvironmentVariable("ZOR_RANDOM_START").toULongLong(&given);
-    return given ? start : std::random_device{}();
+QString burstValue(long long step) {
+    return QStringLiteral("Schritt %1 einer Folge von Einstellungen ohne Ende #%1").arg(step);
 }
 
 class CrashConsistencyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(killed_.isValid() && replayed_.isValid());
-        const QDir bundled(qEnvironmentVariable("ZOR_SOURCE_DIR") + QStringLiteral("/data/Daten"));
-        for (const char* name : kSettingsFiles) {
-            ASSERT_TRUE(QFile::copy(bundled.filePath(QLatin1String(name)), killed(name)));
-            ASSERT_TRUE(QFile::copy(bundled.filePath(QLatin1String(name)), replayed(name)));
-        }
+        killed.copyBundled();
+        replayed.copyBundled();
     }
 
-    QString killed(const char* name) const {
-        return DataFolder(killed_.path()).file(QLatin1String(name));
-    }
-    QString replayed(const char* name) const {
-        return DataFolder(replayed_.path()).file(QLatin1String(name));
-    }
-
-    // The last step whose value the killed burst's files hold; -1 for none.
-    long long lastStoredStep() const {
-        long long last = -1;
-        for (const test::BurstSetting& setting : kBurstSettings)
-            last = std::max(
-                last, burstStepOf(Ini_Lesen(QLatin1String(setting.section),
-                                            QLatin1String(setting.key), killed(setting.file))));
-        return last;
-    }
-
-    // Stores steps `from` to `to` (excluded) into the folder nobody kills.
-    void replay(std::uint64_t script, long long from, long long to) const {
-        for (long long step = from; step < to; ++step) {
-            const test::BurstSetting& setting = burstSetting(script, step);
-            ASSERT_TRUE(Ini_Schreiben(QLatin1String(setting.section), QLatin1String(setting.key),
-                                      burstValue(step), replayed(setting.file)));
-        }
-    }
-
-    // Besides the settings files only leftovers of killed writes, which no
-    // read takes for a settings file.
-    int countLeftovers() const {
-        int leftovers = 0;
-        const QStringList entries =
-            QDir(killed_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        for (const QString& entry : entries) {
-            bool known = false;
-            for (const char* name : kSettingsFiles) {
-                const QString file = QLatin1String(name);
-                if (entry == file)
-                    known = true;
-                else if (entry.startsWith(file + u'.') && entry.size() == file.size() + 7) {
-                    known = true;
-                    ++leftovers;
-                }
+    // Starts burst `script` from step `first` on in a child process, which
+    // has begun its first change when this returns.
+    pid_t startBurst(std::uint64_t script, long long first) const {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return -1;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            bool stored = ::write(ready[1], "w", 1) == 1;
+            for (long long step = first; stored && step < first + kLongestBurst; ++step) {
+                const BurstSetting& setting = burstSetting(script, step);
+                stored = Ini_Schreiben(QLatin1String(setting.section), QLatin1String(setting.key),
+                                       burstValue(step), killed.path(QLatin1String(setting.file)));
             }
-            EXPECT_TRUE(known) << "stray file " << entry.toStdString();
+            ::_exit(stored ? 0 : 1);
         }
-        return leftovers;
+        ::close(ready[1]);
+        char word = 0;
+        const bool started = child > 0 && ::read(ready[0], &word, 1) == 1;
+        ::close(ready[0]);
+        return started ? child : -1;
     }
 
-    QTemporaryDir killed_;
-    QTemporaryDir replayed_;
+    test::TestDataFolder killed;
+    test::TestDataFolder replayed;
 };
 
+// After every kill the files hold exactly every step up to the last one they
+// show, as an unkilled burst stores them. ZOR_RANDOM_START repeats a run.
 TEST_F(CrashConsistencyTest, EveryKilledBurstLeavesEachKeyOldOrNew) {
-    const std::uint64_t randomStart = chooseRandomStart();
+    bool given = false;
+    const qulonglong chosen = qEnvironmentVariable("ZOR_RANDOM_START").toULongLong(&given);
+    const std::uint64_t randomStart = given ? chosen : std::random_device{}();
     std::cout << "randomStart " << randomStart << " (ZOR_RANDOM_START=" << randomStart
               << " repeats this run)" << std::endl;
     RecordProperty("randomStart", std::to_string(randomStart));
     std::mt19937_64 random(randomStart);
     const std::uint64_t script = random();
 
+    const QStringList bundled = QDir(test::TestDataFolder::bundled()).entryList(QDir::Files);
     long long stored = 0; // steps 0 to stored - 1 are in the files
-    int leftovers = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill) + " after step " + std::to_string(stored));
-        Burst burst(killed_.path(), script, stored);
-        ASSERT_TRUE(burst.waitUntilWriting());
+        const pid_t burst = startBurst(script, stored);
+        ASSERT_GT(burst, 0);
         std::this_thread::sleep_for(
             std::chrono::microseconds(random() % kLongestDelayMicroseconds));
-        ASSERT_TRUE(burst.kill()) << "the burst ended before it was killed";
+        ::kill(burst, SIGKILL);
+        int status = 0;
+        ::waitpid(burst, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the burst ended before the kill";
 
-        // Changes are stored one after the other, each at once and whole, so
-        // the files hold exactly every step up to the last one they show.
-        const long long last = lastStoredStep();
-        ASSERT_GE(last + 1, stored);
-        replay(script, stored, last + 1);
-        stored = last + 1;
-        for (const char* name : kSettingsFiles) {
-            ASSERT_EQ(iniFileState(killed(name)), SettingsFileState::Usable) << name;
-            ASSERT_EQ(bytesOf(killed(name)), bytesOf(replayed(name))) << name;
+        long long last = -1; // the last step the files show
+        for (const BurstSetting& setting : kBurstSettings) {
+            const QString value = killed.read(setting.file, setting.section, setting.key);
+            bool number = false;
+            const long long step = value.mid(value.lastIndexOf(u'#') + 1).toLongLong(&number);
+            if (value.contains(u'#') && number)
+                last = std::max(last, step);
         }
-        leftovers = countLeftovers();
+        ASSERT_GE(last + 1, stored);
+        for (; stored <= last; ++stored) {
+            const BurstSetting& setting = burstSetting(script, stored);
+            replayed.write(setting.file, setting.section, setting.key, burstValue(stored));
+        }
+        for (const char* name : kSettingsFiles) {
+            ASSERT_EQ(iniFileState(killed.path(QLatin1String(name))), SettingsFileState::Usable)
+                << name;
+            ASSERT_EQ(killed.bytes(QLatin1String(name)), replayed.bytes(QLatin1String(name)))
+                << name;
+        }
+        // Besides the bundled files only leftovers of killed writes, which no
+        // read takes for settings.
+        const QRegularExpression leftover(R"(^(RDS_Allg\.INI|Datenset1\.INI|Rs232\.ini)\..{6}$)");
+        for (const QString& entry :
+             QDir(killed.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            EXPECT_TRUE(bundled.contains(entry) || leftover.match(entry).hasMatch())
+                << "stray file " << entry.toStdString();
     }
-    std::cout << stored << " changes stored under " << kKills << " kills; " << leftovers
-              << " leftovers of killed writes" << std::endl;
+    std::cout << stored << " changes stored under " << kKills << " kills" << std::endl;
     EXPECT_GT(stored, 0);
 }
 

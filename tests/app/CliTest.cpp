@@ -1,16 +1,11 @@
-// zor-rds-cli end to end: the real executable, a real data folder in a
-// temporary directory, and the simulated instrument behind a pseudo-terminal
-// or the bus shim. Every command line of the translator is checked byte for
-// byte by the translator's own tests; here the tool must reach it.
-#include "settings/IniFile.h"
+// zor-rds-cli end to end: the real executable, a real data folder and the
+// simulated instrument behind a pseudo-terminal or the bus shim.
 #include "support/ProgramRun.h"
 #include "support/SimProcess.h"
+#include "support/TestDataFolder.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace zor {
 namespace {
@@ -20,27 +15,17 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(sim_.isReady()) << qPrintable(sim_.errorString());
-        writeGeneral("BUS", "Interface", "COM");
-        writeGeneral("ADRESSEN", "ZOR1", "28");
-        writeGeneral("ADRESSEN", "VEX2", "7");
-        write("Datenset1.INI", "RDS", "EON_PI", "D3C3");
-        write("Rs232.ini", "38xx", "Port1", sim_.ttyPath());
-    }
-
-    void write(const char* file, const char* section, const char* key, const QString& value)
-    {
-        ASSERT_TRUE(Ini_Schreiben(QString::fromLatin1(section), QString::fromLatin1(key), value,
-                                  folder_.filePath(QString::fromLatin1(file))));
-    }
-    void writeGeneral(const char* section, const char* key, const QString& value)
-    {
-        write("RDS_Allg.INI", section, key, value);
+        folder_.write(kGeneralFile, "BUS", "Interface", "COM");
+        folder_.write(kGeneralFile, "ADRESSEN", "ZOR1", "28");
+        folder_.write(kGeneralFile, "ADRESSEN", "VEX2", "7");
+        folder_.write(kDataSetFile, "RDS", "EON_PI", "D3C3");
+        folder_.write(kSerialFile, "38xx", "Port1", sim_.ttyPath());
     }
 
     void useBus()
     {
-        writeGeneral("BUS", "Interface", "IEC");
-        writeGeneral("BUS", "GpibLibrary", SimProcess::gpibLibrary());
+        folder_.write(kGeneralFile, "BUS", "Interface", "IEC");
+        folder_.write(kGeneralFile, "BUS", "GpibLibrary", SimProcess::gpibLibrary());
     }
 
     ProgramRun cli(const QStringList& arguments)
@@ -68,84 +53,37 @@ protected:
     }
 
     SimProcess sim_;
-    QTemporaryDir folder_;
+    test::TestDataFolder folder_;
 };
 
-TEST_F(CliTest, SendsThroughTheTranslatorOverBothInterfaces)
+// Each run opens the serial port with one carriage return; on the bus END
+// closes each message. Without a value the stored setting goes as the window sends it.
+TEST_F(CliTest, SendsAndQueriesOverBothInterfaces)
 {
-    const QList<QStringList> commands{{"send", "PS", "RADIO 1"},
-                                      {"send", "MPX_HUB", "07500"},
-                                      {"send", "EON_TA", "1"}};
-    // Over the serial line each run opens the port with one carriage return;
-    // on the bus END closes each message (a line feed in the record).
-    const QByteArray serial = "\r:STEREO:DIRECT \"PS=RADIO 1 \"\n"
+    folder_.write(kGeneralFile, "FM", "MPX_DEV", "06800");
+    folder_.write(kGeneralFile, "FM", "Stereo_Mode", "2");
+    folder_.write(kDataSetFile, "RDS", "PS", "STORED");
+    folder_.write(kDataSetFile, "RDS", "AF_LISTE1", "98.5,87.6");
+    folder_.write(kDataSetFile, "RDS", "AF_Liste3", "95.0,96.1");
+    const QList<QStringList> commands{
+        {"send", "MPX_HUB"}, {"send", "STEREO_MODE"},        {"send", "PS"},
+        {"send", "AF1"},     {"send", "AF3"},                {"send", "PS", "RADIO 1"},
+        {"send", "MPX_HUB", "07500"}, {"send", "EON_TA", "1"}, {"send", "HF-Frequenz", "87.5"}};
+    const QByteArray serial = "\r:stereo:deviation 68000HZ\n"
+                              "\r:stereo:audio:mode REL\n"
+                              "\r:STEREO:DIRECT \"PS=STORED  \"\n"
+                              "\r:STEREO:DIRECT \"AF=N,98.5,87.6\"\n"
+                              "\r:STEREO:DIRECT \"AF=+,95.0,96.1\"\n"
+                              "\r:STEREO:DIRECT \"PS=RADIO 1 \"\n"
                               "\r:stereo:deviation 75000HZ\n"
-                              "\r:STEREO:DIRECT \"EON-TA=D3C3,1\"\n";
-    EXPECT_EQ(sent(commands, serial.size()), serial);
-    useBus();
-    const QByteArray bus = QByteArray(serial).replace('\r', "");
-    EXPECT_EQ(sent(commands, bus.size()), bus);
-}
-
-TEST_F(CliTest, ClockKeysCarryTheComputersTime)
-{
-    const QDateTime before = QDateTime::currentDateTime();
-    const QByteArray received = sent({{"send", "ZEIT"}, {"send", "UHR", "on"}}, 2 * 33);
-    const QDateTime after = QDateTime::currentDateTime();
-
-    const QRegularExpression clock(
-        QStringLiteral("^\r:STEREO:DIRECT \"CT=(\\d\\d:\\d\\d:\\d\\d),(\\d\\d\\.\\d\\d\\.\\d\\d)\"$"));
-    const QList<QByteArray> lines = received.split('\n');
-    ASSERT_GE(lines.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        const QRegularExpressionMatch match = clock.match(QString::fromLatin1(lines[i]));
-        ASSERT_TRUE(match.hasMatch()) << lines[i].toStdString();
-        const QDateTime at = QDateTime::fromString(match.captured(2) + match.captured(1),
-                                                   QStringLiteral("dd.MM.yyhh:mm:ss"))
-                                 .addYears(100);
-        EXPECT_GE(at, before.addMSecs(-before.time().msec()));
-        EXPECT_LE(at, after);
-    }
-}
-
-// Without a value the tool sends what the window would send for the stored
-// setting; AF lists carry the marker their page's send button gives them.
-TEST_F(CliTest, SendWithoutValueTakesTheStoredOne)
-{
-    writeGeneral("FM", "MPX_DEV", "06800");
-    writeGeneral("FM", "Stereo_Mode", "2");
-    write("Datenset1.INI", "RDS", "PS", "STORED");
-    write("Datenset1.INI", "RDS", "AF_LISTE1", "98.5,87.6");
-    write("Datenset1.INI", "RDS", "AF_Liste3", "95.0,96.1");
-    write("Datenset1.INI", "RDS", "EON_AFB2", "90.1,90.2");
-    const QByteArray expected = "\r:stereo:deviation 68000HZ\n"
-                                "\r:stereo:audio:mode REL\n"
-                                "\r:STEREO:DIRECT \"PS=STORED  \"\n"
-                                "\r:STEREO:DIRECT \"AF=N,98.5,87.6\"\n"
-                                "\r:STEREO:DIRECT \"AF=+,95.0,96.1\"\n";
-    EXPECT_EQ(sent({{"send", "MPX_HUB"},
-                    {"send", "STEREO_MODE"},
-                    {"send", "PS"},
-                    {"send", "AF1"},
-                    {"send", "AF3"}},
-                   expected.size()),
-              expected);
-
-    // Nothing stored, or an AF list its page would not send (EON list 1 is
-    // empty, so no EON list goes out): the tool asks for a value.
-    for (const char* key : {"TA", "AF2", "EON_AFB2"}) {
-        const ProgramRun run = cli({"send", key});
-        EXPECT_EQ(run.exitCode, 2) << key;
-        EXPECT_TRUE(run.err.contains("no value is stored")) << qPrintable(run.err);
-    }
-}
-
-TEST_F(CliTest, QueriesAnswerOverBothInterfaces)
-{
-    sent({{"send", "PS", "RADIO 1"}, {"send", "HF-Frequenz", "87.5"}}, 44);
-    for (bool bus : {false, true}) {
+                              "\r:STEREO:DIRECT \"EON-TA=D3C3,1\"\n"
+                              "\rFREQ 87.5MHZ\n";
+    for (const bool bus : {false, true}) {
+        SCOPED_TRACE(bus ? "bus" : "serial line");
         if (bus)
             useBus();
+        const QByteArray expected = bus ? QByteArray(serial).replace('\r', "") : serial;
+        EXPECT_EQ(sent(commands, expected.size()), expected);
         ProgramRun run = cli({"query", "coder", "PS"});
         EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
         EXPECT_EQ(run.out, "RADIO 1 \n");
@@ -155,36 +93,59 @@ TEST_F(CliTest, QueriesAnswerOverBothInterfaces)
     }
 }
 
+TEST_F(CliTest, TheClockKeyCarriesTheComputersTime)
+{
+    const QDateTime before = QDateTime::currentDateTime();
+    const QByteArray received = sent({{"send", "ZEIT"}}, 33);
+    const QDateTime after = QDateTime::currentDateTime();
+    const QRegularExpressionMatch match =
+        QRegularExpression(R"re(^\r:STEREO:DIRECT "CT=(\d\d:\d\d:\d\d),(\d\d\.\d\d\.\d\d)"\n$)re")
+            .match(QString::fromLatin1(received));
+    ASSERT_TRUE(match.hasMatch()) << received.toStdString();
+    const QDateTime at = QDateTime::fromString(match.captured(2) + match.captured(1),
+                                               QStringLiteral("dd.MM.yyhh:mm:ss"))
+                             .addYears(100);
+    EXPECT_GE(at, before.addMSecs(-before.time().msec()));
+    EXPECT_LE(at, after);
+}
+
+// Mistakes, a value nothing stores, clashing addresses, a missing device, a
+// bus device nobody listens at: a message, a non-zero status, nothing sent.
 TEST_F(CliTest, FailuresGiveAMessageAndANonZeroStatus)
 {
+    // An AF list its page would not send (EON list 1 is empty, so no EON
+    // list goes out) counts as nothing stored.
+    folder_.write(kDataSetFile, "RDS", "EON_AFB2", "90.1,90.2");
     struct Failure {
         QStringList command;
-        int status;
         const char* told;
     };
-    const Failure usage[] = {{{"send", "ps", "x"}, 2, "unknown parameter key 'ps'"},
-                             {{"frobnicate"}, 2, "unknown command"},
-                             {{"query", "coder"}, 2, "query takes"}};
+    const Failure usage[] = {{{"send", "ps", "x"}, "unknown parameter key 'ps'"},
+                             {{"frobnicate"}, "unknown command"},
+                             {{"query", "coder"}, "query takes"},
+                             {{"send", "TA"}, "no value is stored"},
+                             {{"send", "AF2"}, "no value is stored"},
+                             {{"send", "EON_AFB2"}, "no value is stored"}};
     for (const Failure& failure : usage) {
         const ProgramRun run = cli(failure.command);
-        EXPECT_EQ(run.exitCode, failure.status) << qPrintable(failure.command.join(u' '));
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(failure.command.join(u' '));
         EXPECT_TRUE(run.err.contains(QLatin1String(failure.told))) << qPrintable(run.err);
     }
     EXPECT_TRUE(sim_.recorded().isEmpty());
 
-    writeGeneral("ADRESSEN", "VEX2", "28");
+    folder_.write(kGeneralFile, "ADRESSEN", "VEX2", "28");
     ProgramRun run = cli({"send", "PS", "X"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("gleiche Adressen")) << qPrintable(run.err);
-    writeGeneral("ADRESSEN", "VEX2", "7");
+    folder_.write(kGeneralFile, "ADRESSEN", "VEX2", "7");
 
-    write("Rs232.ini", "38xx", "Port1", folder_.filePath("no-such-device"));
+    folder_.write(kSerialFile, "38xx", "Port1", folder_.path("no-such-device"));
     run = cli({"send", "PS", "X"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("no-such-device")) << qPrintable(run.err);
 
     useBus();
-    writeGeneral("ADRESSEN", "ZOR1", "5");
+    folder_.write(kGeneralFile, "ADRESSEN", "ZOR1", "5");
     run = cli({"send", "PS", "X"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("ENOL")) << qPrintable(run.err);
@@ -193,32 +154,18 @@ TEST_F(CliTest, FailuresGiveAMessageAndANonZeroStatus)
 
 // Only a real answer counts: silence, or a generator answer that is no
 // number, ends with a message and status 1.
-TEST(CliQueries, OnlyARealAnswerIsASuccess)
+TEST_F(CliTest, OnlyARealAnswerIsASuccess)
 {
     for (const char* misbehaviour : {"--silent", "--garbage"}) {
         SimProcess sim({QString::fromLatin1(misbehaviour)});
         ASSERT_TRUE(sim.isReady()) << qPrintable(sim.errorString());
-        QTemporaryDir folder;
-        Ini_Schreiben("BUS", "Interface", "COM", folder.filePath("RDS_Allg.INI"));
-        Ini_Schreiben("38xx", "Port1", sim.ttyPath(), folder.filePath("Rs232.ini"));
+        folder_.write(kSerialFile, "38xx", "Port1", sim.ttyPath());
         for (const char* target : {"coder", "generator"}) {
-            const ProgramRun run =
-                runProgram(SimProcess::binDir() + QStringLiteral("/zor-rds-cli"),
-                           {"--data-dir", folder.path(), "query", target, "PI"},
-                           QProcessEnvironment::systemEnvironment());
+            const ProgramRun run = cli({"query", target, "PI"});
             EXPECT_EQ(run.exitCode, 1) << misbehaviour << ' ' << target;
             EXPECT_TRUE(run.err.contains("no value")) << qPrintable(run.err);
         }
     }
-}
-
-TEST_F(CliTest, IniCommandsReadAndWriteTheDataFolder)
-{
-    ASSERT_EQ(cli({"ini", "set", "Rs232.ini", "38xx", "Port2", "/dev/ttyUSB0"}).exitCode, 0);
-    EXPECT_EQ(Ini_Lesen("38xx", "port2", folder_.filePath("RS232.INI")), "/dev/ttyUSB0");
-    const ProgramRun run = cli({"ini", "get", "rds_allg.ini", "adressen", "zor1"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "28\n");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The installed program: `cmake --install` of this build into a temporary
-// prefix, then the installed executables run with HOME and XDG_DATA_HOME in a
-// temporary folder, as an operator's first and later starts would.
+// `cmake --install` of this build into a temporary prefix, then the installed
+// executables run with HOME and XDG_DATA_HOME in a temporary folder.
 #include "support/ProgramRun.h"
 
 #include <QDir>
@@ -38,20 +37,17 @@ protected:
     {
         ASSERT_TRUE(root_.isValid());
         const QString buildDir = QDir(qEnvironmentVariable("ZOR_BIN_DIR") + "/..").absolutePath();
-        QProcess install;
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral(ZOR_CMAKE_COMMAND),
-                      {"--install", buildDir, "--prefix", prefix()});
-        ASSERT_TRUE(install.waitForFinished(120000)) << "cmake --install did not finish";
-        ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+        const ProgramRun install = runProgram(QStringLiteral(ZOR_CMAKE_COMMAND),
+                                              {"--install", buildDir, "--prefix", prefix()},
+                                              QProcessEnvironment::systemEnvironment(), 120000);
+        ASSERT_EQ(install.exitCode, 0) << qPrintable(install.out + install.err);
     }
 
     QString prefix() const { return root_.filePath("prefix"); }
     QString home() const { return root_.filePath("home"); }
     QString defaults() const { return prefix() + "/share/zor-rds/Daten"; }
 
-    // The operator's environment: a home of their own, XDG_DATA_HOME set
-    // when `xdgDataHome` is not empty.
+    // A home of the operator's own, XDG_DATA_HOME set when not empty.
     QProcessEnvironment environment(const QString& xdgDataHome) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -67,24 +63,16 @@ protected:
         return runProgram(prefix() + "/bin/zor-rds-cli", arguments, environment(xdgDataHome));
     }
 
-    void expectFilledFrom(const QString& userFolder)
-    {
-        const QStringList installed = filesBelow(defaults());
-        ASSERT_FALSE(installed.isEmpty());
-        EXPECT_EQ(filesBelow(userFolder), installed);
-        for (const QString& name : installed)
-            EXPECT_EQ(bytesOf(userFolder + "/" + name), bytesOf(defaults() + "/" + name)) << qPrintable(name);
-    }
-
 private:
     QTemporaryDir root_;
 };
 
+// Every installed file lands in its place and no test comes along; without
+// the installed defaults the tool says so once and still runs its command.
 TEST_F(InstallTest, EverythingLandsInItsPlaceAndNoTestIsInstalled)
 {
-    const QString libraryFolder = QStringLiteral(ZOR_INSTALL_LIBDIR);
     QStringList expected = {"bin/zor-rds", "bin/zor-rds-cli", "bin/zor-sim",
-                            libraryFolder + "/zor-rds/libzor-gpib-sim.so",
+                            ZOR_INSTALL_LIBDIR "/zor-rds/libzor-gpib-sim.so",
                             "share/applications/zor-rds.desktop",
                             "share/man/man1/zor-rds-cli.1.gz", "share/man/man1/zor-rds.1.gz",
                             "share/man/man1/zor-sim.1.gz"};
@@ -94,13 +82,21 @@ TEST_F(InstallTest, EverythingLandsInItsPlaceAndNoTestIsInstalled)
         expected << "share/zor-rds/Daten/" + name;
     expected.sort();
     EXPECT_EQ(filesBelow(prefix()), expected);
+    const QByteArray desktop = bytesOf(prefix() + "/share/applications/zor-rds.desktop");
+    EXPECT_TRUE(desktop.contains("\nExec=zor-rds\n"));
+    EXPECT_TRUE(desktop.contains("\nIcon=zor-rds\n"));
 
-    const QFileInfo desktop(prefix() + "/share/applications/zor-rds.desktop");
-    EXPECT_TRUE(bytesOf(desktop.filePath()).contains("\nExec=zor-rds\n"));
-    EXPECT_TRUE(bytesOf(desktop.filePath()).contains("\nIcon=zor-rds\n"));
+    ASSERT_TRUE(QDir(defaults()).removeRecursively());
+    const ProgramRun run = cli({"ini", "set", "RDS_Allg.INI", "Sprache", "Sprache", "englisch"},
+                               home() + "/xdg");
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.err.count(QDir::toNativeSeparators(defaults())), 1) << qPrintable(run.err);
+    EXPECT_TRUE(bytesOf(home() + "/xdg/zor-rds/Daten/RDS_Allg.INI").contains("Sprache=englisch"));
 }
 
-TEST_F(InstallTest, TheCliFillsThePerUserFolderAndKeepsTheOperatorsChanges)
+// The first start of either program fills the per-user folder from the defaults;
+// later starts keep the operator's changes and bring back only what is missing.
+TEST_F(InstallTest, TheProgramsFillThePerUserFolderAndKeepTheOperatorsChanges)
 {
     const QString xdg = home() + "/xdg";
     const QString user = xdg + "/zor-rds/Daten";
@@ -109,7 +105,11 @@ TEST_F(InstallTest, TheCliFillsThePerUserFolderAndKeepsTheOperatorsChanges)
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     EXPECT_EQ(run.out, "deutsch\n");
     EXPECT_EQ(run.err, "");
-    expectFilledFrom(user);
+    const QStringList installed = filesBelow(defaults());
+    ASSERT_FALSE(installed.isEmpty());
+    EXPECT_EQ(filesBelow(user), installed);
+    for (const QString& name : installed)
+        EXPECT_EQ(bytesOf(user + "/" + name), bytesOf(defaults() + "/" + name)) << qPrintable(name);
 
     run = cli({"ini", "set", "RDS_Allg.INI", "Sprache", "Sprache", "englisch"}, xdg);
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
@@ -122,55 +122,24 @@ TEST_F(InstallTest, TheCliFillsThePerUserFolderAndKeepsTheOperatorsChanges)
     EXPECT_EQ(bytesOf(user + "/RDS_Allg.INI"), changed);
     EXPECT_EQ(bytesOf(user + "/Event.txt"), bytesOf(defaults() + "/Event.txt"));
 
-    // Without XDG_DATA_HOME the folder lies below ~/.local/share.
-    run = cli({"ini", "get", "Rs232.ini", "38xx", "ComPort"});
-    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    expectFilledFrom(home() + "/.local/share/zor-rds/Daten");
-
-    // --data-dir names the folder and nothing is copied into it.
-    ASSERT_TRUE(QDir().mkpath(home() + "/given"));
-    run = cli({"--data-dir", home() + "/given", "ini", "get", "RDS_Allg.INI", "Sprache", "Sprache"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "\n");
-    EXPECT_TRUE(filesBelow(home() + "/given").isEmpty());
-}
-
-TEST_F(InstallTest, MissingDefaultsAreReportedOnceAndTheCommandStillRuns)
-{
-    ASSERT_TRUE(QDir(defaults()).removeRecursively());
-    const ProgramRun run = cli({"ini", "set", "RDS_Allg.INI", "Sprache", "Sprache", "englisch"},
-                        home() + "/xdg");
-    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    EXPECT_EQ(run.err.count(QDir::toNativeSeparators(defaults())), 1) << qPrintable(run.err);
-    EXPECT_TRUE(bytesOf(home() + "/xdg/zor-rds/Daten/RDS_Allg.INI").contains("Sprache=englisch"));
-}
-
-TEST_F(InstallTest, TheInstalledWindowProgramStartsOnTheOffscreenPlatform)
-{
-    QProcess window;
+    // Without XDG_DATA_HOME the window fills ~/.local/share, and empties the log
+    // once the window is built; it rewrites settings, so only presence counts.
+    const QString perUser = home() + "/.local/share/zor-rds/Daten";
+    QProcess program;
     QProcessEnvironment env = environment({});
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    window.setProcessEnvironment(env);
-    window.start(prefix() + "/bin/zor-rds");
-    ASSERT_TRUE(window.waitForStarted(10000));
-
-    // The command log is emptied late in the start-up, after the data
-    // folder was filled and the window built.
-    const QString log = home() + "/.local/share/zor-rds/Daten/RDS_Log.txt";
-    for (int i = 0; i < 600 && !QFile::exists(log) && window.state() == QProcess::Running; ++i)
+    program.setProcessEnvironment(env);
+    program.start(prefix() + "/bin/zor-rds");
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const QString log = perUser + "/RDS_Log.txt";
+    for (int i = 0; i < 600 && !QFile::exists(log) && program.state() == QProcess::Running; ++i)
         QThread::msleep(50);
-    EXPECT_TRUE(QFile::exists(log)) << window.readAllStandardError().toStdString();
-    EXPECT_FALSE(window.waitForFinished(300)) << window.readAllStandardError().toStdString();
-    EXPECT_EQ(window.state(), QProcess::Running);
-    // The start-up rewrites some settings files, so only their presence counts.
-    for (const QString& name : filesBelow(defaults()))
-        EXPECT_TRUE(QFile::exists(home() + "/.local/share/zor-rds/Daten/" + name)) << qPrintable(name);
-
-    window.terminate();
-    if (!window.waitForFinished(10000)) {
-        window.kill();
-        window.waitForFinished(5000);
-    }
+    EXPECT_TRUE(QFile::exists(log)) << program.readAllStandardError().toStdString();
+    EXPECT_FALSE(program.waitForFinished(300)) << program.readAllStandardError().toStdString();
+    for (const QString& name : installed)
+        EXPECT_TRUE(QFile::exists(perUser + "/" + name)) << qPrintable(name);
+    program.kill();
+    program.waitForFinished();
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// The window program's start-up over data folders broken in the ways an
-// operator's disk breaks them: it comes up, tells each problem once and by
-// the file's name, and changes no file it could not read as settings, not
-// even when the operator changes settings afterwards.
+// The window program's start-up over broken data folders: each problem told once
+// by the file's name, and no file it could not read as settings ever changed.
 #include "StartFixture.h"
 #include "panel/StereoPage.h"
 #include "rds/RdsPage.h"
@@ -12,47 +10,36 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <random>
 #include <unistd.h>
 
 namespace zor {
 namespace {
 
-enum class Damage { NulByte, RandomBytes, EndlessLine };
-
-std::string nameOf(const ::testing::TestParamInfo<std::tuple<const char*, Damage>>& info) {
-    static const char* const kDamage[] = {"NulByte", "RandomBytes", "EndlessLine"};
-    const std::string file = std::get<0>(info.param);
-    return file.substr(0, file.find('.')) + kDamage[static_cast<int>(std::get<1>(info.param))];
-}
+// Damage as a disk or a wrong copy does it to a bundled file.
+struct Damage {
+    const char* name;
+    QByteArray (*done)(QByteArray bytes);
+};
+const Damage kDamages[] = {
+    {"NulByte", [](QByteArray bytes) { return bytes.insert(bytes.size() / 2, '\0'); }},
+    {"RandomBytes",
+     [](QByteArray bytes) {
+         std::mt19937 random(4711);
+         bytes = QByteArray(64 * 1024, '\0');
+         std::generate(bytes.begin(), bytes.end(), [&] { return char(random() & 0xFF); });
+         return bytes;
+     }},
+    {"EndlessLine", [](QByteArray bytes) { return bytes + QByteArray(10 * 1024 * 1024, 'A'); }},
+};
 
 class BrokenDataFolderTest : public test::StartTest {
 protected:
-    // The bundled file with `damage` done to it.
-    QByteArray damaged(const char* name, Damage damage) const {
-        QByteArray bytes = folder.bytes(QLatin1String(name));
-        switch (damage) {
-        case Damage::NulByte:
-            bytes.insert(bytes.size() / 2, '\0');
-            break;
-        case Damage::RandomBytes: {
-            std::mt19937 random(4711);
-            bytes = QByteArray(64 * 1024, '\0');
-            for (char& b : bytes)
-                b = static_cast<char>(random() & 0xFF);
-            break;
-        }
-        case Damage::EndlessLine:
-            bytes += QByteArray(10 * 1024 * 1024, 'A');
-            break;
-        }
-        return bytes;
-    }
     QStringList naming(const QString& text) const { return messages.warnings.filter(text); }
     std::string all() const { return messages.warnings.join("\n--\n").toStdString(); }
 
-    // What an operator does after the start: settings stored into each of
-    // the three settings files, by the window's own handlers.
+    // Settings stored into each of the three files by the window's handlers.
     void changeSettingsOfEveryFile() {
         window().SSTab1()->setEnabled(true);
         window().Mnu_Info_Interface_IEC()->trigger();
@@ -71,14 +58,14 @@ class BrokenSettingsFileTest
 
 TEST_P(BrokenSettingsFileTest, IsToldOnceAndNeverRewritten) {
     const auto [name, damage] = GetParam();
-    copyBundledData();
-    const QByteArray bytes = damaged(name, damage);
+    folder.copyBundled();
+    const QByteArray bytes = damage.done(folder.bytes(QLatin1String(name)));
     folder.put(QLatin1String(name), bytes);
 
     startUp();
     EXPECT_FALSE(window().SSTab1()->isEnabled());
     ASSERT_EQ(messages.warnings.size(), 1) << all();
-    EXPECT_EQ(naming(path(QLatin1String(name))).size(), 1) << all();
+    EXPECT_EQ(naming(folder.path(QLatin1String(name))).size(), 1) << all();
 
     // After the start-up a setting changed by hand that cannot be stored is
     // told; the other files go on storing.
@@ -86,56 +73,43 @@ TEST_P(BrokenSettingsFileTest, IsToldOnceAndNeverRewritten) {
     changeSettingsOfEveryFile();
     EXPECT_EQ(folder.bytes(QLatin1String(name)), bytes);
     if (name == QLatin1String(kGeneralFile)) {
-        EXPECT_FALSE(naming(path(QLatin1String(name))).isEmpty()) << all();
+        EXPECT_FALSE(naming(folder.path(QLatin1String(name))).isEmpty()) << all();
     }
     if (name != QLatin1String(kDataSetFile)) {
         EXPECT_EQ(folder.read(kDataSetFile, "RDS", "PS"), QStringLiteral("NEU PS"));
     }
     if (name != QLatin1String(kGeneralFile)) {
-        EXPECT_EQ(general("BUS", "Interface"), QStringLiteral("COM"));
+        EXPECT_EQ(folder.read(kGeneralFile, "BUS", "Interface"), QStringLiteral("COM"));
     }
 
     messages.warnings.clear();
     startUp();
-    EXPECT_EQ(naming(path(QLatin1String(name))).size(), 1) << all();
+    EXPECT_EQ(naming(folder.path(QLatin1String(name))).size(), 1) << all();
     EXPECT_EQ(folder.bytes(QLatin1String(name)), bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFileEveryDamage, BrokenSettingsFileTest,
-                         ::testing::Combine(::testing::Values(kGeneralFile, kDataSetFile,
-                                                              kSerialFile),
-                                            ::testing::Values(Damage::NulByte,
-                                                              Damage::RandomBytes,
-                                                              Damage::EndlessLine)),
-                         nameOf);
+INSTANTIATE_TEST_SUITE_P(
+    EveryFileEveryDamage, BrokenSettingsFileTest,
+    ::testing::Combine(::testing::Values(kGeneralFile, kDataSetFile, kSerialFile),
+                       ::testing::ValuesIn(kDamages)),
+    [](const auto& info) {
+        const std::string file = std::get<0>(info.param);
+        return file.substr(0, file.find('.')) + std::get<1>(info.param).name;
+    });
 
 // A binary language file is told once, by the caption loader, at every
 // language change too, and left as it is.
 TEST_F(BrokenDataFolderTest, ABinaryLanguageFileIsToldOnceAndKeptAsItIs) {
-    copyBundledData();
-    const QByteArray bytes = damaged(kLanguageFile, Damage::RandomBytes);
+    folder.copyBundled();
+    const QByteArray bytes = kDamages[1].done(folder.bytes(kLanguageFile));
     folder.put(QLatin1String(kLanguageFile), bytes);
     startUp();
     window().Mnu_Info_Sprache_E()->trigger();
     window().Mnu_Info_Sprache_D()->trigger();
     ASSERT_EQ(messages.warnings.size(), 1) << all();
-    EXPECT_EQ(naming(path(kLanguageFile)).size(), 1);
+    EXPECT_EQ(naming(folder.path(kLanguageFile)).size(), 1);
     EXPECT_EQ(window().Ende_Taste()->text(), QStringLiteral("&Ende"));
     EXPECT_EQ(folder.bytes(kLanguageFile), bytes);
-}
-
-// Text that is not shaped like settings is a settings file all the same:
-// the restore and the operator store their keys into it, and every line of
-// it stays.
-TEST_F(BrokenDataFolderTest, GarbageTextIsKeptAndTakesTheSettings) {
-    copyBundledData();
-    const QByteArray garbage = "Einkaufsliste\r\n- Milch\r\n]]] ===\r\n\x01\x7f\xe4\r\n";
-    folder.put(kDataSetFile, garbage);
-    startUp();
-    EXPECT_TRUE(naming(kDataSetFile).isEmpty()) << all();
-    changeSettingsOfEveryFile();
-    EXPECT_TRUE(folder.bytes(kDataSetFile).startsWith(garbage));
-    EXPECT_EQ(folder.read(kDataSetFile, "RDS", "PS"), QStringLiteral("NEU PS"));
 }
 
 // A missing folder is told once: neither the restore's settings nor the
@@ -143,7 +117,7 @@ TEST_F(BrokenDataFolderTest, GarbageTextIsKeptAndTakesTheSettings) {
 TEST_F(BrokenDataFolderTest, AMissingFolderIsToldOnceAndNotCreated) {
     // A folder below a regular file can never be created, not even by root.
     folder.put(QStringLiteral("plain"), "not a folder");
-    for (const QString& missing : {path(QStringLiteral("nowhere")), path(QStringLiteral("plain/Daten"))}) {
+    for (const QString& missing : {folder.path("nowhere"), folder.path("plain/Daten")}) {
         messages.warnings.clear();
         startUp(DataFolder(missing));
         ASSERT_EQ(messages.warnings.size(), 1) << all();
@@ -158,10 +132,10 @@ TEST_F(BrokenDataFolderTest, AMissingFolderIsToldOnceAndNotCreated) {
 // Of a read-only folder the restore's settings are not told; a missing
 // language file in it is another problem and is told.
 TEST_F(BrokenDataFolderTest, AReadOnlyFolderIsToldOnceAndKeptAsItIs) {
-    copyBundledData();
+    folder.copyBundled();
     setGeneral("FM", "MPX_DEV", QString());
-    setDataSet("MS", QString());
-    ASSERT_TRUE(QFile::remove(path(kLanguageFile)));
+    folder.write(kDataSetFile, "RDS", "MS", QString());
+    ASSERT_TRUE(QFile::remove(folder.path(kLanguageFile)));
     ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     const QByteArray before = folder.bytes(kGeneralFile);
     startUp();
@@ -173,7 +147,7 @@ TEST_F(BrokenDataFolderTest, AReadOnlyFolderIsToldOnceAndKeptAsItIs) {
         GTEST_SKIP() << "root writes into read-only folders, so the folder was writable";
     ASSERT_EQ(atStart.size(), 2) << atStart.join('\n').toStdString();
     EXPECT_TRUE(atStart.front().contains(QStringLiteral("read-only")));
-    EXPECT_TRUE(atStart.back().contains(path(kLanguageFile)));
+    EXPECT_TRUE(atStart.back().contains(folder.path(kLanguageFile)));
     EXPECT_EQ(folder.bytes(kGeneralFile), before);
 }
 

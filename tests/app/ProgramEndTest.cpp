@@ -1,7 +1,5 @@
-// Nothing the programs hold outlives them or holds them up: every ordinary
-// end of the window closes the serial port and removes its lock file, a
-// stale lock is named, a write cut short is told by zor-rds-cli, and a
-// named pipe in place of the command log stops neither program.
+// Nothing the programs hold outlives them or holds them up: the serial port's
+// lock, a stale lock, a write cut short, a named pipe as the command log.
 #include "StartFixture.h"
 #include "app/WindowProgram.h"
 #include "support/ProgramRun.h"
@@ -19,19 +17,16 @@
 namespace zor {
 namespace {
 
-using test::StartTest;
-
-// The folders Qt SerialPort keeps its lock files in, as far as the tests
-// can write them.
+// The folders Qt SerialPort keeps its lock files in, as far as tests can write.
 const QStringList kLockFolders = {QStringLiteral("/var/lock"), QStringLiteral("/tmp")};
 
-class ProgramEndTest : public StartTest {
+class ProgramEndTest : public test::StartTest {
 protected:
     // Port 1 leads to the instrument, connected at once by the start-up.
     void connectAtStart() {
-        copyBundledData();
+        folder.copyBundled();
         ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
-        serialTo(sim);
+        reach(sim);
         setGeneral("BUS", "IECBUS", QStringLiteral("AUTO"));
     }
 
@@ -40,16 +35,10 @@ protected:
     }
     // The lock file of the instrument's line, or empty while there is none.
     QString lockFile() const {
-        for (const QString& folder : kLockFolders) {
+        for (const QString& folder : kLockFolders)
             if (QFile::exists(folder + u'/' + lockName()))
                 return folder + u'/' + lockName();
-        }
         return {};
-    }
-    bool waitForLock(int ms) const {
-        for (int waited = 0; lockFile().isEmpty() && waited < ms; waited += 50)
-            ::usleep(50000);
-        return !lockFile().isEmpty();
     }
 
     QProcess* program(const char* name, const QStringList& arguments) {
@@ -62,12 +51,15 @@ protected:
     QProcess process;
 };
 
+// The signals that end a program from outside end it as the end button does.
 TEST_F(ProgramEndTest, EndSignalsCloseThePortAndRemoveItsLock) {
     connectAtStart();
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
         program("zor-rds", {})->start();
-        ASSERT_TRUE(waitForLock(15000));
+        for (int waited = 0; lockFile().isEmpty() && waited < 15000; waited += 50)
+            ::usleep(50000);
+        ASSERT_NE(lockFile(), QString());
         ::kill(static_cast<pid_t>(process.processId()), signal);
         ASSERT_TRUE(process.waitForFinished(10000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -87,8 +79,7 @@ TEST_F(ProgramEndTest, EndButtonAndCloseBoxReturnFromTheRun) {
     connectAtStart();
     for (const bool endButton : {false, true}) {
         SCOPED_TRACE(endButton ? "end button" : "close box");
-        // Pressed while not connected, as the end button is disabled while
-        // connected.
+        // The end button is pressed while not connected, as it is enabled then.
         setGeneral("BUS", "IECBUS", endButton ? QString() : QStringLiteral("AUTO"));
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -110,24 +101,23 @@ TEST_F(ProgramEndTest, EndButtonAndCloseBoxReturnFromTheRun) {
     }
 }
 
-// Root may remove any lock file, but another user may not: the port stays
-// locked for that user until the file is removed, and the message says so.
+// A lock file another user cannot remove keeps the port locked for them, and
+// the message names it and its process.
 TEST_F(ProgramEndTest, AStaleLockThatCannotBeRemovedIsNamed) {
     if (::geteuid() != 0 || !QFileInfo(kLockFolders[0]).isWritable())
         GTEST_SKIP() << "needs root, to leave a lock file another user cannot remove";
-    copyBundledData();
-    ASSERT_TRUE(sim.isReady());
-    serialTo(sim);
+    connectAtStart();
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
     const pid_t gone = ::fork();
     if (gone == 0)
         ::_exit(0);
     ::waitpid(gone, nullptr, 0);
     const QString lock = kLockFolders[0] + u'/' + lockName();
-    QFile stale(lock);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QByteArray::number(gone) + "\nzor-rds\nlabor-pc\n");
-    stale.close();
+    {
+        QFile stale(lock);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly) &&
+                    stale.write(QByteArray::number(gone) + "\nzor-rds\nlabor-pc\n") > 0);
+    }
 
     QProcess* cli = program("zor-rds-cli", {"send", "PS", "RADIO 1"});
     cli->setChildProcessModifier([] {
@@ -143,14 +133,11 @@ TEST_F(ProgramEndTest, AStaleLockThatCannotBeRemovedIsNamed) {
         << err.toStdString();
 }
 
-// A file-size limit cuts the new content off after `limit` bytes (0: at
-// once), as a full disk or a quota does; the old file stays byte for byte.
+// A file-size limit cuts a write short as a full disk does: told, and the old
+// file stays byte for byte.
 TEST_F(ProgramEndTest, ACliWriteCutShortFailsAndSaysWhy) {
-    copyBundledData();
-    QFile file(path("Datenset1.INI"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    folder.copyBundled();
+    const QByteArray before = folder.bytes(kDataSetFile);
     const QStringList entries = QDir(folder.path()).entryList(QDir::Files);
     for (const auto& [limit, why] :
          {std::pair{0, "File too large"}, std::pair{20, "only 20 of "}}) {
@@ -167,20 +154,19 @@ TEST_F(ProgramEndTest, ACliWriteCutShortFailsAndSaysWhy) {
         EXPECT_EQ(cli->exitCode(), 1);
         const QString err = QString::fromUtf8(cli->readAllStandardError());
         EXPECT_TRUE(err.contains("cannot write") && err.contains(why)) << err.toStdString();
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), before);
-        file.close();
+        EXPECT_EQ(folder.bytes(kDataSetFile), before);
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), entries);
     }
 }
 
+// A named pipe nobody reads in place of the command log is told, and the
+// command still goes out.
 TEST_F(ProgramEndTest, ANamedPipeAsTheLogHoldsUpNeitherProgram) {
-    copyBundledData();
+    folder.copyBundled();
     ASSERT_TRUE(sim.isReady());
-    serialTo(sim);
+    reach(sim);
     setGeneral("ADRESSEN", "Log_Key", QStringLiteral("1"));
-    QFile::remove(path("RDS_Log.txt"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path("RDS_Log.txt")).constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path("RDS_Log.txt")).constData(), 0644), 0);
 
     const ProgramRun run = runProgram(SimProcess::binDir() + "/zor-rds-cli",
                                       {"--data-dir", folder.path(), "send", "PS", "RADIO 1"},

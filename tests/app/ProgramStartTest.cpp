@@ -1,18 +1,16 @@
-// The window program's start-up over real data folders, and the
-// initialisation it runs on "AUTO": the command lines the instrument must
-// receive are written out here by hand from the stored values, as the
-// instrument's manual lists them.
+// The window program's start-up over real data folders, and the initialisation
+// it runs on "AUTO", written out by hand as the instrument's manual lists it.
 #include "StartFixture.h"
 #include "app/WindowProgram.h"
 #include "panel/DisplayLabel.h"
 #include "panel/StereoPage.h"
 #include "settings/SerialSettings.h"
+#include "support/ProgramRun.h"
 #include "ui/QueryPage.h"
 
 #include <QAction>
 #include <QFile>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -46,14 +44,13 @@ QByteArray initialisation(const char* dataMode) {
 class ProgramStartTest : public test::StartTest {
 protected:
     void connectedData() {
-        copyBundledData();
+        folder.copyBundled();
         setGeneral("BUS", "IECBUS", QStringLiteral("auto"));
         setGeneral("FM", "PILOT_PHASE", QStringLiteral("05"));
-        setDataSet("AF_LISTE1", QStringLiteral("98.5,87.6,101.3"));
-        setDataSet("AF_LISTE3", QStringLiteral("95.0,96.1"));
-        setDataSet("EON_AFB1", QStringLiteral("99.1,88.2"));
-        setDataSet("EON_AFB4", QStringLiteral("90.1,91.2"));
-        setDataSet("GR_Folge", QStringLiteral("00A,02A,15A"));
+        for (const auto& [key, value] :
+             {std::pair{"AF_LISTE1", "98.5,87.6,101.3"}, {"AF_LISTE3", "95.0,96.1"},
+              {"EON_AFB1", "99.1,88.2"}, {"EON_AFB4", "90.1,91.2"}, {"GR_Folge", "00A,02A,15A"}})
+            folder.write(kDataSetFile, "RDS", key, QLatin1String(value));
     }
     void expectNotConnected() {
         EXPECT_FALSE(window().SSTab1()->isEnabled());
@@ -62,15 +59,15 @@ protected:
     }
 };
 
-// An empty folder comes up on the bus at address 28, the bundled one on the
-// serial line with its stored settings; the log is emptied.
+// An empty folder comes up on the bus at address 28, the bundled one on the serial
+// line with its settings and an emptied log; the end button ends writing nothing.
 TEST_F(ProgramStartTest, TheWindowComesUpNotConnectedWithTheStoredSettings) {
     startUp();
     expectNotConnected();
     EXPECT_EQ(window().INIT_Taste()->text(), QStringLiteral("Init IEEE"));
     EXPECT_EQ(window().Adr1_Label()->text(), QStringLiteral("28"));
     EXPECT_TRUE(window().stereoPage()->TestDat_Opt(0)->isChecked());
-    copyBundledData();
+    folder.copyBundled();
     setSerial("Baud", QStringLiteral("4800"));
     folder.put(kLogFile, "a record of the last run\r\n");
     startUp();
@@ -84,21 +81,32 @@ TEST_F(ProgramStartTest, TheWindowComesUpNotConnectedWithTheStoredSettings) {
                            current.eonTp, current.eonTa}),
               QStringList({"ZOR RDS", "D3C3", "07500", "1", "1", "0"}));
     EXPECT_EQ(folder.bytes(kLogFile), QByteArray());
+
+    const QByteArray general = folder.bytes(kGeneralFile);
+    const QByteArray dataSet = folder.bytes(kDataSetFile);
+    window().Ende_Taste()->click();
+    EXPECT_EQ(messages.quitRequests, 1);
+    EXPECT_EQ(folder.bytes(kGeneralFile), general);
+    EXPECT_EQ(folder.bytes(kDataSetFile), dataSet);
 }
 
-// "auto" in any letter case initialises at once, sending exactly the
-// stored configuration; "Local" releases the line with a carriage return,
-// and the next initialisation finds the data mode switched.
+// "auto" in any case sends exactly the stored configuration, missing files told
+// together after it; "Local" sends a carriage return, the next INIT switches data mode.
 TEST_F(ProgramStartTest, AutoInitialisesOverTheSerialLineInTheInstrumentsOrder) {
     SimProcess sim;
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     connectedData();
-    serialTo(sim);
+    reach(sim);
+    QFile::remove(folder.path(QLatin1String(kEventFile)));
+    QFile::remove(folder.path(QLatin1String(kLanguageFile)));
     startUp();
     const QByteArray first = "\r" + initialisation("BIN=0");
     ASSERT_TRUE(sim.waitForRecorded(first.size(), 3000));
     EXPECT_EQ(sim.recorded().toStdString(), first.toStdString());
-    EXPECT_TRUE(messages.messages.empty());
+    ASSERT_EQ(messages.messages.size(), 1u) << messages.warnings.join('\n').toStdString();
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings[0].contains(QLatin1String(kEventFile)));
+    EXPECT_TRUE(messages.warnings[0].contains(QLatin1String(kLanguageFile)));
     EXPECT_TRUE(window().GTL_Taste()->isEnabled());
     EXPECT_FALSE(window().Mnu_Info_Interface()->menuAction()->isEnabled());
 
@@ -110,24 +118,6 @@ TEST_F(ProgramStartTest, AutoInitialisesOverTheSerialLineInTheInstrumentsOrder) 
     EXPECT_EQ(sim.recorded().toStdString(), again.toStdString());
 }
 
-// Missing files hold nothing up: the initialisation runs, and what the
-// start-up found is told once, together, after it.
-TEST_F(ProgramStartTest, StartUpProblemsAreToldTogetherAfterTheInitialisation) {
-    SimProcess sim;
-    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
-    connectedData();
-    serialTo(sim);
-    QFile::remove(path(QLatin1String(kEventFile)));
-    QFile::remove(path(QLatin1String(kLanguageFile)));
-    startUp();
-    const QByteArray sent = "\r" + initialisation("BIN=0");
-    ASSERT_TRUE(sim.waitForRecorded(sent.size(), 3000));
-    EXPECT_EQ(sim.recorded().toStdString(), sent.toStdString());
-    ASSERT_EQ(messages.warnings.size(), 1) << messages.warnings.join('\n').toStdString();
-    EXPECT_TRUE(messages.warnings[0].contains(QLatin1String(kEventFile)));
-    EXPECT_TRUE(messages.warnings[0].contains(QLatin1String(kLanguageFile)));
-}
-
 // Over a data set it cannot read the start sends nothing, and says so in
 // the folder's language alone.
 TEST_F(ProgramStartTest, AnUnreadableDataSetIsNotSentAndToldInTheFoldersLanguage) {
@@ -135,7 +125,7 @@ TEST_F(ProgramStartTest, AnUnreadableDataSetIsNotSentAndToldInTheFoldersLanguage
     ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
     connectedData();
     setGeneral("Sprache", "Sprache", QStringLiteral("english"));
-    serialTo(sim);
+    reach(sim);
     folder.put(kDataSetFile, folder.bytes(kDataSetFile) + QByteArray(1, '\0'));
     startUp();
     ASSERT_EQ(messages.warnings.size(), 1);
@@ -147,46 +137,17 @@ TEST_F(ProgramStartTest, AnUnreadableDataSetIsNotSentAndToldInTheFoldersLanguage
     EXPECT_FALSE(sim.waitForRecorded(1, 300));
 }
 
-TEST_F(ProgramStartTest, ABusDeviceThatCannotBeClearedStopsTheInitialisation) {
-    SimProcess sim;
-    ASSERT_TRUE(sim.isReady()) << sim.errorString().toStdString();
-    connectedData();
-    busTo(sim);
-    setGeneral("ADRESSEN", "ZOR1", QStringLiteral("5"));
-    startUp();
-    const QStringList told = messages.told(QStringLiteral("ask"));
-    ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].contains(QStringLiteral("Clear-Error")));
-    expectNotConnected();
-    EXPECT_TRUE(sim.recorded().isEmpty());
-}
-
-TEST_F(ProgramStartTest, TheEndButtonEndsAtOnceAndWritesNothing) {
-    copyBundledData();
-    startUp();
-    const QByteArray general = folder.bytes(kGeneralFile);
-    const QByteArray dataSet = folder.bytes(kDataSetFile);
-    window().Ende_Taste()->click();
-    EXPECT_EQ(messages.quitRequests, 1);
-    EXPECT_EQ(folder.bytes(kGeneralFile), general);
-    EXPECT_EQ(folder.bytes(kDataSetFile), dataSet);
-}
-
+// Help and a mistaken argument are answered without a display.
 TEST(WindowProgramTest, TheCommandLineNeedsNoWindowForHelpOrMistakes) {
     EXPECT_EQ(parseWindowArguments({"--data-dir=/y"}).dataDir, QStringLiteral("/y"));
     EXPECT_FALSE(parseWindowArguments({"--data-dir"}).error.isEmpty());
     const QString program = SimProcess::binDir() + QStringLiteral("/zor-rds");
-    QProcess help;
-    help.setProcessEnvironment(QProcessEnvironment());
-    help.start(program, {QStringLiteral("--help")});
-    ASSERT_TRUE(help.waitForFinished(10000));
-    EXPECT_EQ(help.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(help.readAllStandardOutput()), windowUsage());
-    QProcess wrong;
-    wrong.start(program, {QStringLiteral("--colour")});
-    ASSERT_TRUE(wrong.waitForFinished(10000));
-    EXPECT_EQ(wrong.exitCode(), 2);
-    EXPECT_TRUE(wrong.readAllStandardError().contains("unknown argument '--colour'"));
+    const ProgramRun help = runProgram(program, {"--help"}, QProcessEnvironment());
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out, windowUsage());
+    const ProgramRun wrong = runProgram(program, {"--colour"}, QProcessEnvironment());
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.contains("unknown argument '--colour'"));
 }
 
 } // namespace

@@ -12,39 +12,25 @@ namespace zor::test {
 // The simulated bus gives up on a silent instrument after this time.
 inline constexpr int kSimBusTimeoutMs = 300;
 
-// The window program's start-up over a data folder of its own, with the
-// operator's messages recorded.
+// The window program's start-up over a data folder of its own.
 class StartTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { offscreenApp(); }
 
-    void copyBundledData() { folder.copyBundled(); }
-    QString path(const QString& name) const { return folder.path(name); }
-    DataFolder data() const { return folder.data(); }
-
     void setGeneral(const char* section, const char* key, const QString& value) {
         folder.write(kGeneralFile, section, key, value);
-    }
-    void setDataSet(const char* key, const QString& value) {
-        folder.write(kDataSetFile, "RDS", key, value);
     }
     void setSerial(const char* key, const QString& value) {
         folder.write(kSerialFile, "38xx", key, value);
     }
-    QString general(const char* section, const char* key) const {
-        return folder.read(kGeneralFile, section, key);
-    }
     // Text `number` of the stored language, as the language file holds it.
     QString text(int number) const {
-        return Ini_Lesen(general("Sprache", "Sprache"), QString::number(number),
-                         path(QLatin1String(kLanguageFile)));
+        return Ini_Lesen(folder.read(kGeneralFile, "Sprache", "Sprache"), QString::number(number),
+                         folder.path(QLatin1String(kLanguageFile)));
     }
 
-    void serialTo(const SimProcess& sim) {
-        reachSimulatedInstrument(data(), sim, Interface::Serial, kSimBusTimeoutMs);
-    }
-    void busTo(const SimProcess& sim) {
-        reachSimulatedInstrument(data(), sim, Interface::Bus, kSimBusTimeoutMs);
+    void reach(const SimProcess& sim, Interface interface = Interface::Serial) {
+        reachSimulatedInstrument(folder.data(), sim, interface, kSimBusTimeoutMs);
     }
 
     ProgramStart& startUp(const DataFolder& over) {
@@ -52,7 +38,7 @@ protected:
         start_->run();
         return *start_;
     }
-    ProgramStart& startUp() { return startUp(data()); }
+    ProgramStart& startUp() { return startUp(folder.data()); }
     ProgramStart& start() { return *start_; }
     HMenue& window() { return start_->window(); }
 

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
-#include <QMenu>
 #include <QScrollBar>
 #include <QTabWidget>
 
@@ -43,9 +42,8 @@ protected:
     }
 };
 
-// Each page puts the language's texts into its captions by its own table:
-// one text, texts in turn along an array, or one text numbered along it.
-// Captions without a text keep the one they were built with.
+// Each page puts the language's texts into its captions by its own table; captions
+// without a text keep their own. A screen reader hears every control by its own name.
 TEST_F(CaptionLoaderTest, EveryPageShowsTheLanguageByItsTable) {
     const std::tuple<const char*, int, const char*> samples[] = {
         {"Mnu_Info_Sprache_E", 4, ""}, {"Ende_Taste", 6, ""},      {"Stereo_Opt(4)", 35, ""},
@@ -62,6 +60,11 @@ TEST_F(CaptionLoaderTest, EveryPageShowsTheLanguageByItsTable) {
         EXPECT_EQ(window().Mnu_Info_RDS_RBDS()->isEnabled(), language != "deutsch");
         for (const int entry : textTableEntries())
             EXPECT_EQ(captions.text(entry), languageText(language, entry)) << entry;
+        QList<QWidget*> scopes{window().centralWidget(), window().statusStrip()};
+        for (int tab = 0; tab < window().SSTab1()->count(); ++tab)
+            scopes << window().SSTab1()->widget(tab);
+        for (QWidget* scope : scopes)
+            test::expectDistinctNames(namedControls(scope), language + scope->objectName());
     }
     folder.write(kLanguageFile, "english", "71", QString());
     load(QStringLiteral("english"));
@@ -69,60 +72,18 @@ TEST_F(CaptionLoaderTest, EveryPageShowsTheLanguageByItsTable) {
     EXPECT_TRUE(messages.warnings.isEmpty());
 }
 
-// German shows the German names in either mode; the others follow the mode.
-// Each load leaves 32 names and chooses the stored types again, handing the
-// programme type over once and the EON type not at all.
-TEST_F(CaptionLoaderTest, ProgrammeTypesFollowLanguageAndMode) {
-    folder.write(kDataSetFile, "RDS", "PTY", QStringLiteral("10"));
-    folder.write(kDataSetFile, "RDS", "EON_PTY", QStringLiteral("3"));
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"deutsch", "RBDS", "PTY-Liste_D"},  {"english", "RDS", "PTY-Liste_E"},
-        {"english", "RBDS", "PTY-Liste_US"}, {"english US", "RDS", "PTY-Liste_E"},
-        {"english US", "RBDS", "PTY-Liste_US"},
-    };
-    for (const auto& [language, mode, section] : cases) {
-        load(QLatin1String(language), QLatin1String(mode));
-        EXPECT_EQ(itemsOf(window().rdsPage()->PTY_Combo1()), ptyList(section)) << section;
-        EXPECT_EQ(itemsOf(window().eonPage()->EON_PTY_Combo()), ptyList(section));
-        EXPECT_EQ(window().statusStrip()->statusText(StatusField::Pty), ptyList(section).at(10));
-    }
-    EXPECT_EQ(window().eonPage()->EON_PTY_Combo()->currentIndex(), 3);
-    EXPECT_EQ(instrument.handed.size(), 5);
-    EXPECT_TRUE(current.eonPty.isEmpty());
-
-    // The mode entry stores the mode it names and shows the other list.
-    instrument.handed.clear();
-    window().Mnu_Info_RDS_RBDS()->trigger();
-    EXPECT_EQ(general("Sprache", "RDS_RBDS"), QStringLiteral("RDS"));
-    EXPECT_EQ(window().Mnu_Info_RDS_RBDS()->text(), QStringLiteral("RBDS"));
-    EXPECT_EQ(itemsOf(window().rdsPage()->PTY_Combo1()), ptyList("PTY-Liste_E"));
-    EXPECT_EQ(instrument.handed.size(), 1);
-}
-
-// The language menu stores the language and loads it; where it cannot be
-// stored the operator is told, and the language holds for this run.
-TEST_F(CaptionLoaderTest, TheLanguageMenuStoresAndLoadsTheLanguage) {
-    load(QStringLiteral("deutsch"));
-    window().Mnu_Info_Sprache_E()->trigger();
-    EXPECT_EQ(general("Sprache", "Sprache"), QStringLiteral("english"));
-    EXPECT_EQ(caption("Frame2"), languageText("english", 71));
-    folder.put(kGeneralFile, folder.bytes(kGeneralFile) + QByteArray(1, '\0'));
-    window().Mnu_Info_Sprache_D()->trigger();
-    EXPECT_EQ(caption("Frame2"), languageText("deutsch", 71));
-    ASSERT_EQ(messages.warnings.size(), 1);
-    EXPECT_TRUE(messages.warnings[0].startsWith("Fehler! | Die Einstellung Sprache"));
-}
-
-// Status fields and displays are rewritten in the language; where it has
-// no words for on and off, TA and TP show what they were built with.
-TEST_F(CaptionLoaderTest, StatusFieldsAndDisplaysFollowTheLanguage) {
+// The language menu stores and loads the language: status fields and displays
+// follow it, TA and TP show their built-in text where it has no on and off.
+TEST_F(CaptionLoaderTest, TheLanguageMenuStoresTheLanguageAndEveryTextFollows) {
     folder.write(kDataSetFile, "RDS", "MS", QStringLiteral("S"));
     HMenue& w = window();
     w.stereoPage()->FM_Hub_Scroll()->setValue(7500);
     w.rdsPage()->TA_Rep_HScroll()->setValue(60);
     w.rdsPage()->Check1()->setChecked(true);
     const QString english = QStringLiteral("english");
-    load(english);
+    w.Mnu_Info_Sprache_E()->trigger();
+    EXPECT_EQ(folder.read(kGeneralFile, "Sprache", "Sprache"), english);
+    EXPECT_EQ(caption("Frame2"), languageText(english, 71));
     const StatusStrip* status = w.statusStrip();
     EXPECT_EQ(status->statusText(StatusField::MusicSpeech), languageText(english, 57));
     EXPECT_EQ(status->statusText(StatusField::Tp), languageText(english, 192));
@@ -134,20 +95,37 @@ TEST_F(CaptionLoaderTest, StatusFieldsAndDisplaysFollowTheLanguage) {
     load(english);
     EXPECT_EQ(status->statusText(StatusField::Ta), QStringLiteral("TA"));
     EXPECT_EQ(status->statusText(StatusField::Tp), QString());
+
+    // Where the language cannot be stored the operator is told, and it holds
+    // for this run.
+    folder.put(kGeneralFile, folder.bytes(kGeneralFile) + QByteArray(1, '\0'));
+    w.Mnu_Info_Sprache_D()->trigger();
+    EXPECT_EQ(caption("Frame2"), languageText("deutsch", 71));
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings[0].startsWith("Fehler! | Die Einstellung Sprache"));
 }
 
-// Every programme-type name fits whole in the status field and the list,
-// the decoder-information options name different things, and the pages are
-// as grey as the window, in every language and mode.
-TEST_F(CaptionLoaderTest, WhatTheOperatorReadsIsWholeDistinctAndGrey) {
+// Programme types follow language and mode (German in both), are handed over once
+// per load and fit whole; DI options differ; pages are as grey as the window.
+TEST_F(CaptionLoaderTest, ProgrammeTypesFollowLanguageAndModeAndReadWhole) {
+    folder.write(kDataSetFile, "RDS", "PTY", QStringLiteral("10"));
+    folder.write(kDataSetFile, "RDS", "EON_PTY", QStringLiteral("3"));
     window().showDemo();
     window().show();
+    instrument.handed.clear();
     auto* status = qobject_cast<DisplayLabel*>(window().statusStrip()->Status(StatusField::Pty));
     ASSERT_TRUE(status);
     QComboBox* list = window().rdsPage()->PTY_Combo1();
-    for (const char* language : {"deutsch", "english", "english US"}) {
-        for (const char* mode : {"RDS", "RBDS"}) {
-            load(QLatin1String(language), QLatin1String(mode));
+    for (const QString language : {"deutsch", "english", "english US"}) {
+        for (const QString mode : {"RDS", "RBDS"}) {
+            load(language, mode);
+            const char* section = language == "deutsch" ? "PTY-Liste_D"
+                                  : mode == "RDS"       ? "PTY-Liste_E"
+                                                        : "PTY-Liste_US";
+            EXPECT_EQ(itemsOf(list), ptyList(section)) << section;
+            EXPECT_EQ(itemsOf(window().eonPage()->EON_PTY_Combo()), ptyList(section));
+            EXPECT_EQ(window().statusStrip()->statusText(StatusField::Pty),
+                      ptyList(section).at(10));
             for (const QString& name : itemsOf(list)) {
                 status->setText(name);
                 EXPECT_LE(QFontMetrics(status->shownFont()).horizontalAdvance(name),
@@ -160,26 +138,26 @@ TEST_F(CaptionLoaderTest, WhatTheOperatorReadsIsWholeDistinctAndGrey) {
             QSet<QString> options;
             for (int option = 0; option < 8; ++option)
                 options << caption(qPrintable(QStringLiteral("DI_Opt(%1)").arg(option)));
-            EXPECT_EQ(options.size(), 8) << language;
+            EXPECT_EQ(options.size(), 8) << language.toStdString();
         }
     }
+    EXPECT_EQ(window().eonPage()->EON_PTY_Combo()->currentIndex(), 3);
+    EXPECT_EQ(instrument.handed.size(), 6);
+    EXPECT_TRUE(current.eonPty.isEmpty());
     for (int tab = 0; tab < window().SSTab1()->count(); ++tab) {
         window().SSTab1()->setCurrentIndex(tab);
         QWidget* page = window().SSTab1()->widget(tab);
         const QPoint corner = page->mapTo(&window(), QPoint(2, 2));
         EXPECT_EQ(QColor(window().grab().toImage().pixel(corner)), QColor(192, 192, 192)) << tab;
     }
-}
 
-TEST_F(CaptionLoaderTest, EveryControlIsHeardUnderAUniqueNameInEveryLanguage) {
-    for (const QString language : {"deutsch", "english", "english US"}) {
-        load(language);
-        QList<QWidget*> scopes{window().centralWidget(), window().statusStrip()};
-        for (int tab = 0; tab < window().SSTab1()->count(); ++tab)
-            scopes << window().SSTab1()->widget(tab);
-        for (QWidget* scope : scopes)
-            test::expectDistinctNames(namedControls(scope), language + scope->objectName());
-    }
+    // The mode entry stores the mode it names and shows the other list.
+    instrument.handed.clear();
+    window().Mnu_Info_RDS_RBDS()->trigger();
+    EXPECT_EQ(folder.read(kGeneralFile, "Sprache", "RDS_RBDS"), QStringLiteral("RDS"));
+    EXPECT_EQ(window().Mnu_Info_RDS_RBDS()->text(), QStringLiteral("RBDS"));
+    EXPECT_EQ(itemsOf(list), ptyList("PTY-Liste_E"));
+    EXPECT_EQ(instrument.handed.size(), 1);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The serial settings dialog over a real settings file and the program's
-// real serial port.
+// The serial settings dialog over a real settings file and serial port.
 #include "ui/RS232Set.h"
 
 #include "panel/PageFixture.h"
@@ -15,22 +14,18 @@
 namespace zor {
 namespace {
 
-// Opening shows the stored choices without running their handlers, so the
-// file stays byte for byte. A newly chosen port is tried before anything is
-// written: one that cannot be opened is refused and the dialog stays; one
-// that opens is taken with every choice, the address written back as read.
+// Opening writes nothing; a newly chosen port is tried first: one that cannot
+// open is refused, one that opens is taken with every choice and the address.
 TEST(RS232SetTest, OpeningWritesNothingAndANewPortIsTriedBeforeTheChoicesAreStored) {
-    test::offscreenApp();
-    test::TestDataFolder folder;
+    test::PageServices services;
+    const test::TestDataFolder& folder = services.folder;
     for (const auto& [key, value] :
          {std::pair{"ComPort", "3"}, {"Baud", "2400"}, {"Datenbits", "7"}, {"Paritaet", "E"},
           {"Stoppbit", "2"}, {"Handshake", "3"}, {"Echo", "True"}, {"Adresse", "0"},
           {"Port3", "/dev/zor-test-line"}, {"Port2", "/nonexistent/line"}})
         folder.write(kSerialFile, "38xx", key, QLatin1String(value));
-    Captions texts;
-    CurrentValues current;
-    test::RecordingOperator messages;
-    InstrumentLink link(folder.data(), texts, messages, current, systemClock());
+    test::RecordingOperator& messages = services.messages;
+    InstrumentLink link(folder.data(), services.texts, messages, services.current, systemClock());
     link.useInterface(Interface::Serial);
     const QByteArray before = folder.bytes(kSerialFile);
     RS232Set refused(link, messages);

@@ -20,9 +20,6 @@ protected:
             window_ = std::make_unique<HMenue>(folder.data(), captions, messages, instrument, current);
         return *window_;
     }
-    QString general(const char* section, const char* key) const {
-        return folder.read(kGeneralFile, section, key);
-    }
     // Text `key` of `language` as the bundled language file holds it.
     QString languageText(const QString& language, int key) const {
         return Ini_Lesen(language, QString::number(key), folder.path(kLanguageFile));

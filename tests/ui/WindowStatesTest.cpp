@@ -1,5 +1,4 @@
-// The main window's states, its bottom bar and menu on a real window
-// without an instrument.
+// The main window's states, its bottom bar and menu, without an instrument.
 #include "panel/DisplayLabel.h"
 #include "panel/PictureSwitch.h"
 #include "panel/StereoPage.h"
@@ -38,9 +37,8 @@ struct State {
     std::array<bool, 9> usable;
 };
 
-// Not connected leaves only the bottom bar, demo opens the pages without
-// "Local", connected opens the pages and "Local" only; going back to not
-// connected also ends a running EON TA pulse.
+// Not connected leaves only the bottom bar, demo opens the pages, connected the
+// pages and "Local" only; going back to not connected ends the EON TA pulse.
 TEST_F(WindowTest, EachStateLeavesItsControlsUsable) {
     const State states[] = {
         {"not connected, bus", &HMenue::showNotConnected, Interface::Bus,
@@ -69,15 +67,14 @@ TEST_F(WindowTest, EachStateLeavesItsControlsUsable) {
     EXPECT_FALSE(w.eonPage()->EON_TA_Zeit()->isActive());
 }
 
-// The interface menu stores the choice at once; the bus address shows only
-// with the bus, the serial settings only with the serial line, which loads
-// them anew. The address stays within 0 to 30, and Up raises it.
+// The interface menu stores the choice and offers the bus address or the serial
+// settings (loaded anew); the address stays within 0 to 30, and Up raises it.
 TEST_F(WindowTest, TheInterfaceDecidesWhatTheBottomBarAndMenuOffer) {
     HMenue& w = window();
     w.Schnittstellen_Toggle();
     for (const bool bus : {true, false}) {
         (bus ? w.Mnu_Info_Interface_IEC() : w.Mnu_Info_Interface_COM())->trigger();
-        EXPECT_EQ(general("BUS", "Interface"), bus ? "IEC" : "COM");
+        EXPECT_EQ(folder.read(kGeneralFile, "BUS", "Interface"), bus ? "IEC" : "COM");
         EXPECT_EQ(w.Adr1_VScroll()->isHidden(), !bus);
         EXPECT_EQ(w.Mnu_Info_RS232()->isEnabled(), !bus);
         EXPECT_EQ(w.Mnu_Info_Interface_COM()->isEnabled(), bus);
@@ -92,24 +89,19 @@ TEST_F(WindowTest, TheInterfaceDecidesWhatTheBottomBarAndMenuOffer) {
     EXPECT_EQ(instrument.address, 13);
 }
 
-TEST_F(WindowTest, OpeningTheLanguageMenuKeepsThePilotPhaseOnFile) {
-    for (const auto& [position, stored] : {std::pair{-7, "-7"}, {3, "03"}}) {
-        window().stereoPage()->HScroll1()->setValue(position);
-        folder.write(kGeneralFile, "FM", "PILOT_PHASE", QString());
-        emit window().Mnu_Info_Sprache()->aboutToShow();
-        EXPECT_EQ(general("FM", "PILOT_PHASE"), QLatin1String(stored));
-    }
-}
-
-// The pilot phase cannot be stored into a file that holds a NUL byte: the
-// operator hears of it once the submenu, opened from the menu bar, has
-// opened, never from inside its opening (a box opened there brought the
-// program down), and only once.
-TEST_F(WindowTest, ALanguageMenuOverAnUnwritableFileTellsAfterItHasOpened) {
-    folder.put(kGeneralFile, folder.bytes(kGeneralFile) + QByteArray(1, '\0'));
+// Opening the language menu stores the pilot phase; where it cannot, the operator
+// hears of it once, after the submenu opened (a box inside its opening crashed).
+TEST_F(WindowTest, TheLanguageMenuStoresThePilotPhaseAndTellsAfterItHasOpened) {
     MessageBoxes boxes;
     HMenue shown(folder.data(), captions, boxes, instrument, current);
     boxes.setWindow(&shown);
+    for (const auto& [position, stored] : {std::pair{-7, "-7"}, {3, "03"}}) {
+        shown.stereoPage()->HScroll1()->setValue(position);
+        folder.write(kGeneralFile, "FM", "PILOT_PHASE", QString());
+        emit shown.Mnu_Info_Sprache()->aboutToShow();
+        EXPECT_EQ(folder.read(kGeneralFile, "FM", "PILOT_PHASE"), QLatin1String(stored));
+    }
+    folder.put(kGeneralFile, folder.bytes(kGeneralFile) + QByteArray(1, '\0'));
     shown.show();
     QStringList told;
     QTimer closer;
@@ -131,23 +123,21 @@ TEST_F(WindowTest, ALanguageMenuOverAnUnwritableFileTellsAfterItHasOpened) {
     EXPECT_EQ(told.size(), 1);
 }
 
-TEST_F(WindowTest, EqualAddressesStopBothButtonsWithAMessage) {
+// Equal addresses stop INIT and Demo with a message; Demo shows the stored values
+// and sends nothing; "Local" goes back to not connected, on the bus ending the dynamic PS.
+TEST_F(WindowTest, TheBottomBarButtonsLeadFromStateToState) {
+    new Initialisation(window());
+    window().Beschrifter();
     instrument.address = 7;
     instrument.secondAddress = 7;
-    new Initialisation(window());
     window().showNotConnected();
     window().INIT_Taste()->click();
     window().Command2()->click();
     EXPECT_EQ(messages.warnings, QStringList(2, QStringLiteral("Fehler! | gleiche Adressen!")));
     EXPECT_EQ(instrument.connects, 0);
     EXPECT_FALSE(window().SSTab1()->isEnabled());
-}
 
-// Demo mode opens the pages and shows text 140 and the stored generator
-// values; nothing leaves, queries ask nothing, and M/S comes up as music.
-TEST_F(WindowTest, DemoShowsTheStoredValuesAndSendsNothing) {
-    new Initialisation(window());
-    window().Beschrifter();
+    instrument.secondAddress = -1;
     window().Command2()->click();
     EXPECT_TRUE(window().SSTab1()->isEnabled());
     EXPECT_EQ(window().queryPage()->gelesen()->text(), languageText(window().language(), 140));
@@ -161,12 +151,7 @@ TEST_F(WindowTest, DemoShowsTheStoredValuesAndSendsNothing) {
     window().storePage()->Store_Taste(0)->click();
     window().storePage()->Store_Taste(4)->click();
     EXPECT_EQ(instrument.sent(), QStringList({"STORE=1", "STORE=5"}));
-}
 
-// "Local" takes the window back to not connected; on the bus it also ends
-// the dynamic PS, as the bus's release does.
-TEST_F(WindowTest, LocalOnTheBusStopsTheDynamicPs) {
-    new Initialisation(window());
     for (const Interface interface : {Interface::Serial, Interface::Bus}) {
         instrument.interface = interface;
         instrument.demo = false;

@@ -7,10 +7,8 @@
 namespace zor {
 namespace {
 
-// A value is taken only strictly inside its limits (the generator's single
-// precision makes 87.50000001 the limit itself), shown and sent exactly as
-// typed, and never stored: the stored value is proposed every time.
-// Without stored limits every audio frequency is refused.
+// A value is taken only strictly inside its limits (87.50000001 is the limit in single
+// precision), sent as typed and never stored; no stored limits refuse every value.
 TEST(GeneratorPageTest, EntriesAreAskedForUntilTheyLieStrictlyInside) {
     test::PageServices services;
     for (const auto& [key, value] : {std::pair{"HF_Frequenz", "99.9"}, {"FM_Ulim", "87.5"},
@@ -31,8 +29,7 @@ TEST(GeneratorPageTest, EntriesAreAskedForUntilTheyLieStrictlyInside) {
     EXPECT_EQ(services.status.statusText(StatusField::RfLevel), QStringLiteral("0.50"));
     EXPECT_EQ(page.Input_AF_Freq_Label()->text(), QStringLiteral("-"));
 
-    // The RF output switches on first; the initialisation sends the stored
-    // values with the output switched on before the audio frequency.
+    // The initialisation sends the stored values, the output on before the audio frequency.
     page.HfOnOffState()->click();
     page.showStoredValues(false);
     page.showStoredValues(true);

@@ -26,10 +26,8 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenIsToldOncePerFileUntilAWriteWo
     EXPECT_FALSE(write(kDataSetFile, "PS"));
     EXPECT_FALSE(write(kDataSetFile, "PI"));
     EXPECT_TRUE(write(kGeneralFile, "TA_ON"));
-    EXPECT_EQ(told(), QStringList{QStringLiteral(
-                          "Fehler! | Die Einstellung PS konnte nicht in \"%1\" gespeichert "
-                          "werden.")
-                                      .arg(folder.path(kDataSetFile))});
+    EXPECT_EQ(told(), QStringList{"Fehler! | Die Einstellung PS konnte nicht in \"" +
+                                  folder.path(kDataSetFile) + "\" gespeichert werden."});
     QDir(folder.path()).rmdir(QLatin1String(kDataSetFile));
     EXPECT_TRUE(write(kDataSetFile, "PI"));
     folder.put(kDataSetFile, QByteArray("[RDS]\nPI=\0", 10));

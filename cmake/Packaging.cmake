@@ -72,12 +72,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
+# The window's captions are laid out for Arial's widths; Liberation Sans and
+# Liberation Sans Narrow have the same, where DejaVu Sans is wider and cuts
+# them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 find_program(ZOR_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(ZOR_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   # What dpkg-shlibdeps finds on Debian 12 for these programs.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.1.2), libqt6serialport6 (>= 6.2.1), libqt6widgets6 (>= 6.3.0), libstdc++6 (>= 11)")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+         ", libc6 (>= 2.34), libgcc-s1 (>= 3.0), libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.1.2), libqt6serialport6 (>= 6.2.1), libqt6widgets6 (>= 6.3.0), libstdc++6 (>= 11)")
 endif()
 include(CPack)

@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libv4l-dev
-  xvfb xauth
+  xvfb xauth fonts-liberation
   dpkg-dev desktop-file-utils file
 )
 

@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
 #include <cstdlib>
@@ -119,14 +120,22 @@ TEST_F(ProgramEndTest, AStaleLockThatCannotBeRemovedIsNamed) {
                     stale.write(QByteArray::number(gone) + "\nzor-rds\nlabor-pc\n") > 0);
     }
 
+    // The other user runs a copy of the tool, as the build folder may lie
+    // where only root can reach it.
+    QTemporaryDir elsewhere;
+    const QString tool = elsewhere.filePath("zor-rds-cli");
+    ASSERT_TRUE(QFile::copy(SimProcess::binDir() + "/zor-rds-cli", tool));
+    ASSERT_EQ(::chmod(QFile::encodeName(elsewhere.path()).constData(), 0755), 0);
     QProcess* cli = program("zor-rds-cli", {"send", "PS", "RADIO 1"});
+    cli->setProgram(tool);
     cli->setChildProcessModifier([] {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(99);
     });
     cli->start();
-    ASSERT_TRUE(cli->waitForFinished(20000));
+    const bool finished = cli->waitForFinished(20000);
     QFile::remove(lock);
+    ASSERT_TRUE(finished) << cli->errorString().toStdString();
     const QString err = QString::fromUtf8(cli->readAllStandardError());
     EXPECT_EQ(cli->exitCode(), 1) << err.toStdString();
     EXPECT_TRUE(err.contains("\"" + lock + "\" was left by process " + QString::number(gone)))

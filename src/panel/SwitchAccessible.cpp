@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QKeySequence>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace zor {
 
@@ -49,6 +51,26 @@ public:
         state.checkStateMixed = box && box->checkState() == Qt::PartiallyChecked;
         state.pressed = button()->isDown();
         return state;
+    }
+
+    // An option button or check box answers a click only on its indicator
+    // and caption; a tool that clicks the middle of this rectangle hits them.
+    QRect rect() const override {
+        const QAbstractButton* control = button();
+        if (!control->isVisible())
+            return {};
+        const bool box = qobject_cast<const QCheckBox*>(control) != nullptr;
+        if (!box && !qobject_cast<const QRadioButton*>(control))
+            return QAccessibleWidget::rect();
+        QStyleOptionButton option;
+        option.initFrom(control);
+        option.text = control->text();
+        option.icon = control->icon();
+        option.iconSize = control->iconSize();
+        const auto clickable = box ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect;
+        return control->style()
+            ->subElementRect(clickable, &option, control)
+            .translated(control->mapToGlobal(QPoint(0, 0)));
     }
 
     QStringList actionNames() const override {
